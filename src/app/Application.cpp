@@ -1,0 +1,113 @@
+#include "app/Application.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <memory>
+
+#include "app/EventPump.h"
+#include "app/Exception.h"
+#include "app/FrameTimer.h"
+#include "app/Screen.h"
+#include "app/Trace.h"
+#include "data/ResourcePath.h"
+#include "gfx/Display.h"
+#include "gfx/InputState.h"
+#include "platform/Platform.h"
+#include "platform/Replay.h"
+
+int mapPieces[16];
+
+namespace {
+Settings gSettings;
+uint32_t gSeed = 1;
+std::unique_ptr<replay::Recorder> gRecorder;
+bool gStarted = false;
+}  // namespace
+
+Settings& settings() { return gSettings; }
+uint32_t randomSeed() { return gSeed; }
+
+void initApplication(const Options& options) {
+    platform::Platform& plat = platform::current();
+    gStarted = true;
+
+    // 1-3: settings (defaults, the per-user file, then config.cfg).
+    gSettings = Settings();
+    for (int& piece : mapPieces) piece = 0;
+    loadUserSettings(platform::settingsDirectory(), gSettings);
+    loadConfigFile("config.cfg", gSettings);
+    gShowFps = gSettings.showfps != 0;
+
+    // 5: the frame timer.
+    frameTimer().timerInit(30.0, [&plat] { return plat.counter(); }, plat.counterFrequency());
+
+    // 8-10: window and display.
+    platform::WindowOptions window;
+    window.fullscreen = gSettings.fullscreen != 0;
+    window.scaling = gSettings.scaling;
+    window.vsync = gSettings.vsync != 0;
+    plat.openWindow(window);
+    if (window.fullscreen)
+        display().initFullScreen(plat, 640, 480, 16);
+    else
+        display().initWindowed(plat, 640, 480);
+    display().highQuality = gSettings.highQualityEnabled != 0;
+
+    // 14: timer and random generator. A replay brings its own seed so it
+    // always plays the same; headless runs without one use a fixed seed.
+    frameTimer().restart();
+    if (!options.replayPath.empty()) {
+        gSeed = replay::load(options.replayPath).seed;
+    } else if (plat.isHeadless()) {
+        gSeed = 1;
+    } else {
+        gSeed = static_cast<uint32_t>(std::time(nullptr));
+    }
+    std::srand(gSeed);
+    if (!options.recordPath.empty()) {
+        gRecorder = std::make_unique<replay::Recorder>(options.recordPath, gSeed);
+        setRecorder(gRecorder.get());
+    }
+}
+
+void shutdownApplication() {
+    if (!gStarted) return;
+    gStarted = false;
+    display().release();
+    setRecorder(nullptr);
+    gRecorder.reset();
+    if (platform::hasCurrent()) platform::current().closeWindow();
+}
+
+void restoreCachedPictures() {}
+
+void drawFpsText(int rate) { (void)rate; }
+
+void showLoading() {}
+
+int runProgram(const Options& options, platform::Platform& plat, const ScreenFactories& screens) {
+    platform::setCurrent(&plat);
+    if (!options.dataDirectory.empty()) setDataRoot(options.dataDirectory);
+    int status = 0;
+    try {
+        if (!options.tracePath.empty()) traceOpen(options.tracePath);
+        initApplication(options);
+        drainMessages();
+        if (screens.logo) runScreen(screens.logo(), false);
+        if (screens.game) runScreen(screens.game(), true);
+        shutdownApplication();
+    } catch (const Exception& e) {
+        shutdownApplication();
+        plat.hideWindow();
+        trace("error %s", e.message());
+        std::fprintf(stderr, "quillmoor: %s\n", e.message());
+        plat.showMessage("Error", e.message());
+        status = 1;
+    } catch (const ExceptionQuit&) {
+        shutdownApplication();
+        trace("quit");
+    }
+    traceClose();
+    return status;
+}

@@ -1,0 +1,86 @@
+#include "app/Options.h"
+
+#include <cstdlib>
+
+namespace {
+bool parseTick(const std::string& s, int64_t& out) {
+    if (s.empty()) return false;
+    char* end = nullptr;
+    long long v = std::strtoll(s.c_str(), &end, 10);
+    if (!end || *end != '\0' || v < 0) return false;
+    out = v;
+    return true;
+}
+}  // namespace
+
+std::string usageText(const char* program) {
+    std::string p = program ? program : "quillmoor";
+    return "Usage: " + p +
+           " [options]\n"
+           "  --help                 show this text\n"
+           "  --version              show the version\n"
+           "  --headless             run without a window, on a virtual clock\n"
+           "  --replay FILE          feed input from a replay file\n"
+           "  --record FILE          record this session's input into a replay file\n"
+           "  --trace FILE           write one line per game event\n"
+           "  --screenshot TICK:FILE.png\n"
+           "                         save the frame shown after tick TICK (repeatable)\n"
+           "  --max-ticks N          end the run after N logic ticks\n"
+           "  --data DIR             the directory that holds data_demo (default: .)\n"
+           "  --lose-surfaces TICK   headless: report lost surfaces after tick TICK\n";
+}
+
+bool parseOptions(int argc, char** argv, Options& o, std::string& error) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string a = argv[i];
+        auto value = [&](std::string& out) {
+            if (i + 1 >= argc) {
+                error = "option " + a + " needs a value";
+                return false;
+            }
+            out = argv[++i];
+            return true;
+        };
+        std::string v;
+        if (a == "--help" || a == "-h") {
+            o.help = true;
+        } else if (a == "--version") {
+            o.version = true;
+        } else if (a == "--headless") {
+            o.headless = true;
+        } else if (a == "--replay") {
+            if (!value(o.replayPath)) return false;
+        } else if (a == "--record") {
+            if (!value(o.recordPath)) return false;
+        } else if (a == "--trace") {
+            if (!value(o.tracePath)) return false;
+        } else if (a == "--data") {
+            if (!value(o.dataDirectory)) return false;
+        } else if (a == "--max-ticks") {
+            if (!value(v)) return false;
+            if (!parseTick(v, o.maxTicks)) {
+                error = "--max-ticks needs a number, not '" + v + "'";
+                return false;
+            }
+        } else if (a == "--lose-surfaces") {
+            if (!value(v)) return false;
+            if (!parseTick(v, o.loseSurfacesAt)) {
+                error = "--lose-surfaces needs a tick number, not '" + v + "'";
+                return false;
+            }
+        } else if (a == "--screenshot") {
+            if (!value(v)) return false;
+            size_t colon = v.find(':');
+            int64_t tick = 0;
+            if (colon == std::string::npos || !parseTick(v.substr(0, colon), tick) || colon + 1 >= v.size()) {
+                error = "--screenshot needs TICK:FILE.png, not '" + v + "'";
+                return false;
+            }
+            o.screenshots.push_back({static_cast<uint64_t>(tick), v.substr(colon + 1)});
+        } else {
+            error = "unknown option '" + a + "'";
+            return false;
+        }
+    }
+    return true;
+}

@@ -1,0 +1,28 @@
+#pragma once
+// Command-line options of the program.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+struct ScreenshotRequest {
+    uint64_t tick = 0;
+    std::string path;
+};
+
+struct Options {
+    bool help = false;
+    bool version = false;
+    bool headless = false;
+    std::string replayPath;
+    std::string recordPath;
+    std::string tracePath;
+    std::string dataDirectory;  // holds "data_demo"; empty = working directory
+    std::vector<ScreenshotRequest> screenshots;
+    int64_t maxTicks = -1;      // -1: no limit
+    int64_t loseSurfacesAt = -1;  // headless: report lost surfaces at this tick
+};
+
+// Parses argv; on a bad option returns false with a message in `error`.
+bool parseOptions(int argc, char** argv, Options& options, std::string& error);
+std::string usageText(const char* program);

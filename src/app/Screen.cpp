@@ -1,0 +1,131 @@
+#include "app/Screen.h"
+
+#include <cxxabi.h>
+
+#include <cstdlib>
+#include <typeinfo>
+
+#include "app/Application.h"
+#include "app/EventPump.h"
+#include "app/Exception.h"
+#include "app/FrameTimer.h"
+#include "app/Screenshot.h"
+#include "app/Trace.h"
+#include "gfx/Display.h"
+#include "gfx/InputState.h"
+#include "platform/Keys.h"
+#include "platform/Platform.h"
+
+bool gShowFps = false;
+
+std::string Screen::traceName() const {
+    int status = 0;
+    char* demangled = abi::__cxa_demangle(typeid(*this).name(), nullptr, nullptr, &status);
+    std::string name = status == 0 && demangled ? demangled : typeid(*this).name();
+    std::free(demangled);
+    return name;
+}
+
+namespace {
+// Input sampling of one tick, with the hot keys every screen honours.
+void sampleTick(bool& screenshotWanted) {
+    InputState& in = input();
+    in.sampleMouse();
+    in.sampleKeys();
+    if (in.keyDown(vk::CONTROL) && in.keyPressed('A')) display().highQuality = !display().highQuality;
+    if (in.keyDown(vk::CONTROL) && in.keyPressed('F')) gShowFps = !gShowFps;
+    if (in.keyPressed(vk::F12)) screenshotWanted = true;
+}
+
+void runPasses(Screen& screen, Surface& frame, bool drawAlways) {
+    platform::Platform& plat = platform::current();
+    Display& disp = display();
+    FrameTimer& timer = frameTimer();
+    while (screen.running) {
+        if (pumpMessage()) continue;
+        if (!appActive()) {
+            plat.idle();
+            continue;
+        }
+        plat.waitForTick(timer.secondsUntilNextTick());
+        const int due = timer.tick();
+        int ran = 0;
+        bool screenshotWanted = false;
+        while (ran < due) {
+            sampleTick(screenshotWanted);
+            screen.update();
+            ++plat.ticksRun;
+            ++ran;
+            if (!screen.running) break;
+        }
+        if (!screen.running) break;
+        if (ran == 0 && !drawAlways) continue;
+
+        Surface* previous = disp.getTarget();
+        disp.setTarget(&frame);
+        screen.draw();
+        if (gShowFps) drawFps();
+        disp.setTarget(previous);
+        disp.setClip(0, 0, 640, 480);
+        if (screenshotWanted) saveScreenshot(frame);
+        if (Surface* back = disp.getTarget()) back->copyFrom(0, 0, frame, frame.bounds(), false);
+        if (!disp.present()) {
+            trace("surfaces-lost");
+            disp.restoreSurfaces();
+            restoreCachedPictures();
+            screen.restoreSurfaces();
+            timer.restart();
+        }
+    }
+}
+}  // namespace
+
+uint32_t runScreen(std::unique_ptr<Screen> screen, bool drawAlways) {
+    Display& disp = display();
+    std::unique_ptr<Surface> frame = disp.createSurface(640, 480);
+    if (!frame) throw Exception("Cannot create frame surface!");
+    frame->restore();
+    if (!screen) return 0;
+
+    const std::string name = screen->traceName();
+    try {
+        showLoading();
+        trace("screen-enter %s", name.c_str());
+        screen->enter();
+        frameTimer().restart();
+        runPasses(*screen, *frame, drawAlways);
+
+        // The event and the input that ended the screen are consumed here, so
+        // the next screen does not see the same click as new.
+        pumpMessage();
+        input().sampleMouse();
+        input().sampleKeys();
+        const uint32_t result = screen->result;
+        screen->leave();
+        screen.reset();
+        trace("screen-leave %s %u", name.c_str(), result);
+        frameTimer().restart();
+        return result;
+    } catch (...) {
+        if (screen) {
+            trace("screen-unwind %s", name.c_str());
+            screen->leave();
+            screen.reset();
+        }
+        throw;
+    }
+}
+
+void drawFps() {
+    static int frames = 0;
+    static float lastTime = 0.0f;
+    static float rate = 0.0f;
+    ++frames;
+    const float now = static_cast<float>(platform::current().milliseconds()) / 1000.0f;
+    if (now - lastTime >= 1.0f) {
+        rate = static_cast<float>(frames) / (now - lastTime);
+        lastTime = now;
+        frames = 0;
+    }
+    drawFpsText(static_cast<int>(rate));
+}

@@ -1,0 +1,97 @@
+#include "app/Settings.h"
+
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <cstdio>
+
+#include "app/Exception.h"
+#include "data/Parser.h"
+#include "data/ResourcePath.h"
+
+const char* scalingName(platform::Scaling scaling) {
+    switch (scaling) {
+        case platform::Scaling::Integer:
+            return "integer";
+        case platform::Scaling::Stretch:
+            return "stretch";
+        default:
+            return "fit";
+    }
+}
+
+void loadConfigFile(const std::string& path, Settings& settings) {
+    FILE* file = std::fopen(path.c_str(), "rt");
+    if (!file) return;
+    try {
+        Parser parser(file);
+        while (parser.nextBranch()) {
+            if (parser.is("fullscreen"))
+                settings.fullscreen = parser.readInt();
+            else if (parser.is("showfps"))
+                settings.showfps = parser.readInt();
+            parser.leaveBranch();
+        }
+    } catch (...) {
+        std::fclose(file);
+        throw;
+    }
+    std::fclose(file);
+}
+
+namespace {
+bool makeDirectories(const std::string& path) {
+    for (size_t i = 1; i <= path.size(); ++i) {
+        if (i == path.size() || path[i] == '/') {
+            std::string part = path.substr(0, i);
+            if (mkdir(part.c_str(), 0755) != 0 && errno != EEXIST) return false;
+        }
+    }
+    return true;
+}
+
+std::string defaultsText(const Settings& s) {
+    ScriptWriter w;
+    w.branch("musicEnabled").value(s.musicEnabled).end();
+    w.branch("highQualityEnabled").value(s.highQualityEnabled).end();
+    w.branch("scaling").value(scalingName(s.scaling)).end();
+    w.branch("vsync").value(s.vsync).end();
+    return w.text();
+}
+}  // namespace
+
+void loadUserSettings(const std::string& directory, Settings& settings) {
+    const std::string path = directory + "/settings.cfg";
+    FILE* file = std::fopen(path.c_str(), "rt");
+    if (!file) {
+        // First run: create the file with the defaults so users can find them.
+        if (makeDirectories(directory)) writeFileAtomically(path, defaultsText(settings));
+        return;
+    }
+    Settings read = settings;
+    try {
+        Parser parser(file);
+        while (parser.nextBranch()) {
+            if (parser.is("musicEnabled")) {
+                read.musicEnabled = parser.readInt();
+            } else if (parser.is("highQualityEnabled")) {
+                read.highQualityEnabled = parser.readInt();
+            } else if (parser.is("vsync")) {
+                read.vsync = parser.readInt();
+            } else if (parser.is("scaling")) {
+                std::string v = parser.readString();
+                if (v == "integer")
+                    read.scaling = platform::Scaling::Integer;
+                else if (v == "stretch")
+                    read.scaling = platform::Scaling::Stretch;
+                else
+                    read.scaling = platform::Scaling::Fit;
+            }
+            parser.leaveBranch();
+        }
+        settings = read;
+    } catch (const Exception& e) {
+        std::fprintf(stderr, "quillmoor: %s: %s (using the defaults)\n", path.c_str(), e.message());
+    }
+    std::fclose(file);
+}

@@ -1,0 +1,63 @@
+#include "gfx/Display.h"
+
+#include "app/Exception.h"
+#include "platform/Platform.h"
+
+uint16_t blendTable[32][32][32];
+
+Display::Display() {
+    for (int d = 0; d < 32; ++d)
+        for (int s = 0; s < 32; ++s)
+            for (int a = 0; a < 32; ++a) blendTable[d][s][a] = static_cast<uint16_t>((d * (32 - a) / 32 + s) * 8);
+}
+
+void Display::initFullScreen(platform::Platform& platform, int width, int height, int bitsPerPixel) {
+    if (bitsPerPixel != 16) throw Exception("SetDisplayMode FAILED");
+    windowed_ = false;
+    setClip(0, 0, width, height);
+    setUp(platform, width, height);
+}
+
+void Display::initWindowed(platform::Platform& platform, int width, int height) {
+    windowed_ = true;
+    setClip(0, 0, width, height);
+    setUp(platform, width, height);
+}
+
+void Display::setUp(platform::Platform& platform, int width, int height) {
+    platform_ = &platform;
+    primary_ = Surface::create(width, height);
+    if (!primary_) throw Exception("CreateSurface FAILED");
+    backBuffer_ = Surface::create(width, height);
+    if (!backBuffer_) throw Exception("GetAttachedSurface FAILED");
+    target_ = backBuffer_.get();
+    const platform::PixelMasks masks = platform.pixelMasks();
+    format_ = PixelFormat::fromMasks(masks.red, masks.green, masks.blue);
+}
+
+void Display::release() {
+    target_ = nullptr;
+    backBuffer_.reset();
+    primary_.reset();
+    platform_ = nullptr;
+}
+
+bool Display::present() {
+    if (!platform_ || !backBuffer_) return true;
+    primary_->copyFrom(0, 0, *backBuffer_, backBuffer_->bounds(), false);
+    return platform_->present(primary_->pixels(), primary_->pitch());
+}
+
+void Display::showPrimary() {
+    if (platform_ && primary_) platform_->present(primary_->pixels(), primary_->pitch());
+}
+
+void Display::restoreSurfaces() {
+    if (backBuffer_) backBuffer_->restore();
+    if (primary_) primary_->restore();
+}
+
+Display& display() {
+    static Display instance;
+    return instance;
+}

@@ -1,0 +1,72 @@
+#pragma once
+// The process-wide display: the back buffer every drawing operation draws into
+// (the current target), the visible picture, the clip rectangle, the pixel
+// format and the 32x32x32 blending table of picture edges.
+
+#include <cstdint>
+#include <memory>
+
+#include "gfx/PixelFormat.h"
+#include "gfx/Surface.h"
+
+namespace platform {
+class Platform;
+}
+
+// blendTable[d][s][a] = (d * (32 - a) / 32 + s) * 8 for 5-bit channels; only the
+// low 8 bits are used by readers.
+extern uint16_t blendTable[32][32][32];
+
+class Display {
+public:
+    Display();
+
+    void initFullScreen(platform::Platform& platform, int width, int height, int bitsPerPixel);
+    void initWindowed(platform::Platform& platform, int width, int height);
+    void release();
+    bool isInitialised() const { return primary_ != nullptr; }
+
+    // Shows the back buffer; false when the platform reports lost surfaces.
+    bool present();
+    // Shows the visible picture as it is now (after drawing straight into it).
+    void showPrimary();
+    void restoreSurfaces();
+
+    Surface* getPrimary() { return primary_.get(); }
+    Surface* getTarget() { return target_; }
+    void setTarget(Surface* surface) { target_ = surface; }
+    Surface* getBackBuffer() { return backBuffer_.get(); }
+
+    void setClip(int left, int top, int right, int bottom) {
+        clipLeft = left;
+        clipTop = top;
+        clipRight = right;
+        clipBottom = bottom;
+    }
+
+    uint16_t rgb(int r, int g, int b) const { return format_.rgb(r, g, b); }
+    void split(uint16_t pixel, int& r, int& g, int& b) const { format_.split(pixel, r, g, b); }
+    const PixelFormat& format() const { return format_; }
+    // For tests and tools that draw without a window.
+    void setFormat(const PixelFormat& format) { format_ = format; }
+
+    // A surface in the display format, or null on failure.
+    std::unique_ptr<Surface> createSurface(int width, int height) const { return Surface::create(width, height); }
+
+    bool windowed() const { return windowed_; }
+
+    int clipLeft = 0, clipTop = 0, clipRight = 640, clipBottom = 480;
+    bool highQuality = true;
+
+private:
+    void setUp(platform::Platform& platform, int width, int height);
+
+    platform::Platform* platform_ = nullptr;
+    std::unique_ptr<Surface> primary_;
+    std::unique_ptr<Surface> backBuffer_;
+    Surface* target_ = nullptr;
+    PixelFormat format_;
+    bool windowed_ = false;
+};
+
+Display& display();

@@ -1,0 +1,53 @@
+// Quillmoor: program entry. Parses the command line, chooses the platform
+// backend and runs the game.
+
+#include <cstdio>
+#include <memory>
+
+#include "app/Application.h"
+#include "app/Exception.h"
+#include "app/Options.h"
+#include "platform/Replay.h"
+#include "platform/headless/HeadlessPlatform.h"
+#include "platform/sdl/SdlPlatform.h"
+
+int main(int argc, char** argv) {
+    Options options;
+    std::string error;
+    if (!parseOptions(argc, argv, options, error)) {
+        std::fprintf(stderr, "quillmoor: %s\n%s", error.c_str(), usageText(argv[0]).c_str());
+        return 2;
+    }
+    if (options.help) {
+        std::printf("%s", usageText(argv[0]).c_str());
+        return 0;
+    }
+    if (options.version) {
+        std::printf("quillmoor %s\n", QM_VERSION);
+        return 0;
+    }
+
+    ScreenFactories screens;
+
+    std::unique_ptr<platform::Platform> plat;
+    if (options.headless) {
+        platform::HeadlessPlatform::Config config;
+        try {
+            if (!options.replayPath.empty()) config.script = replay::load(options.replayPath);
+        } catch (const Exception& e) {
+            std::fprintf(stderr, "quillmoor: %s\n", e.message());
+            return 1;
+        }
+        for (const ScreenshotRequest& s : options.screenshots) config.captures.push_back({s.tick, s.path, false});
+        config.maxTicks = options.maxTicks;
+        config.loseSurfacesAt = options.loseSurfacesAt;
+        plat = std::make_unique<platform::HeadlessPlatform>(std::move(config));
+    } else {
+        if (!options.replayPath.empty() || !options.screenshots.empty() || options.maxTicks >= 0) {
+            std::fprintf(stderr, "quillmoor: --replay, --screenshot and --max-ticks need --headless\n");
+            return 2;
+        }
+        plat = std::make_unique<platform::SdlPlatform>();
+    }
+    return runProgram(options, *plat, screens);
+}

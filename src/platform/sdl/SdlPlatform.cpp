@@ -1,0 +1,307 @@
+#include "platform/sdl/SdlPlatform.h"
+
+#include <SDL.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+#include "app/Exception.h"
+#include "platform/Keys.h"
+
+namespace platform {
+
+class SdlAudio : public AudioDevice {
+public:
+    ~SdlAudio() override { close(); }
+
+    bool open() {
+        SDL_AudioSpec want{}, have{};
+        want.freq = 44100;
+        want.format = AUDIO_S16SYS;
+        want.channels = 2;
+        want.samples = 1024;
+        want.callback = &SdlAudio::callback;
+        want.userdata = this;
+        device_ = SDL_OpenAudioDevice(nullptr, 0, &want, &have, 0);
+        return device_ != 0;
+    }
+    void close() {
+        if (device_) SDL_CloseAudioDevice(device_);
+        device_ = 0;
+    }
+    int sampleRate() const override { return 44100; }
+    void start(MixFunction mix) override {
+        SDL_LockAudioDevice(device_);
+        mix_ = std::move(mix);
+        SDL_UnlockAudioDevice(device_);
+        SDL_PauseAudioDevice(device_, 0);
+    }
+    void stop() override {
+        SDL_PauseAudioDevice(device_, 1);
+        SDL_LockAudioDevice(device_);
+        mix_ = nullptr;
+        SDL_UnlockAudioDevice(device_);
+    }
+    void lock() override { SDL_LockAudioDevice(device_); }
+    void unlock() override { SDL_UnlockAudioDevice(device_); }
+
+private:
+    static void callback(void* self, Uint8* stream, int len) {
+        auto* a = static_cast<SdlAudio*>(self);
+        std::fill(stream, stream + len, Uint8(0));
+        if (a->mix_) a->mix_(reinterpret_cast<int16_t*>(stream), len / 4);
+    }
+    SDL_AudioDeviceID device_ = 0;
+    MixFunction mix_;
+};
+
+namespace {
+int translateKey(const SDL_Keysym& k) {
+    const SDL_Keycode s = k.sym;
+    if (s >= SDLK_a && s <= SDLK_z) return 'A' + (s - SDLK_a);
+    if (s >= SDLK_0 && s <= SDLK_9) return '0' + (s - SDLK_0);
+    if (s >= SDLK_F1 && s <= SDLK_F12) return vk::F1 + (s - SDLK_F1);
+    if (s >= SDLK_KP_1 && s <= SDLK_KP_9) return vk::NUMPAD0 + 1 + (s - SDLK_KP_1);
+    switch (s) {
+        case SDLK_KP_0: return vk::NUMPAD0;
+        case SDLK_ESCAPE: return vk::ESCAPE;
+        case SDLK_RETURN: case SDLK_KP_ENTER: return vk::RETURN;
+        case SDLK_SPACE: return vk::SPACE;
+        case SDLK_BACKSPACE: return vk::BACK;
+        case SDLK_TAB: return vk::TAB;
+        case SDLK_LSHIFT: case SDLK_RSHIFT: return vk::SHIFT;
+        case SDLK_LCTRL: case SDLK_RCTRL: return vk::CONTROL;
+        case SDLK_LALT: case SDLK_RALT: return vk::MENU;
+        case SDLK_PAUSE: return vk::PAUSE;
+        case SDLK_PAGEUP: return vk::PRIOR;
+        case SDLK_PAGEDOWN: return vk::NEXT;
+        case SDLK_END: return vk::END;
+        case SDLK_HOME: return vk::HOME;
+        case SDLK_LEFT: return vk::LEFT;
+        case SDLK_UP: return vk::UP;
+        case SDLK_RIGHT: return vk::RIGHT;
+        case SDLK_DOWN: return vk::DOWN;
+        case SDLK_INSERT: return vk::INSERT;
+        case SDLK_DELETE: return vk::DELETE_;
+        case SDLK_KP_MULTIPLY: return vk::MULTIPLY;
+        case SDLK_KP_PLUS: return vk::ADD;
+        case SDLK_KP_MINUS: return vk::SUBTRACT;
+        case SDLK_KP_PERIOD: return vk::DECIMAL;
+        case SDLK_KP_DIVIDE: return vk::DIVIDE;
+        case SDLK_SEMICOLON: return vk::OEM_1;
+        case SDLK_EQUALS: return vk::OEM_PLUS;
+        case SDLK_COMMA: return vk::OEM_COMMA;
+        case SDLK_MINUS: return vk::OEM_MINUS;
+        case SDLK_PERIOD: return vk::OEM_PERIOD;
+        case SDLK_SLASH: return vk::OEM_2;
+        case SDLK_BACKQUOTE: return vk::OEM_3;
+        case SDLK_LEFTBRACKET: return vk::OEM_4;
+        case SDLK_BACKSLASH: return vk::OEM_5;
+        case SDLK_RIGHTBRACKET: return vk::OEM_6;
+        case SDLK_QUOTE: return vk::OEM_7;
+        default: break;
+    }
+    // Keys of other layouts: fall back to the physical position of the letter.
+    const SDL_Scancode c = k.scancode;
+    if (c >= SDL_SCANCODE_A && c <= SDL_SCANCODE_Z) return 'A' + (c - SDL_SCANCODE_A);
+    if (c >= SDL_SCANCODE_1 && c <= SDL_SCANCODE_9) return '1' + (c - SDL_SCANCODE_1);
+    if (c == SDL_SCANCODE_0) return '0';
+    return 0;
+}
+}  // namespace
+
+SdlPlatform::SdlPlatform() {
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
+    if (SDL_Init(SDL_INIT_TIMER | SDL_INIT_EVENTS) != 0)
+        std::fprintf(stderr, "quillmoor: SDL_Init failed: %s\n", SDL_GetError());
+}
+
+SdlPlatform::~SdlPlatform() {
+    audio_.reset();
+    closeWindow();
+    SDL_Quit();
+}
+
+void SdlPlatform::openWindow(const WindowOptions& options) {
+    options_ = options;
+    if (!videoReady_) {
+        if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) throw Exception("Cannot Create App Window");
+        videoReady_ = true;
+    }
+    Uint32 flags = SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI;
+    if (options.fullscreen) flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
+    window_ = SDL_CreateWindow("Quillmoor", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, kFrameWidth, kFrameHeight,
+                               flags);
+    if (!window_) throw Exception("Cannot Create App Window");
+    SDL_SetWindowMinimumSize(window_, kFrameWidth / 2, kFrameHeight / 2);
+    Uint32 rflags = options.vsync ? SDL_RENDERER_PRESENTVSYNC : 0;
+    renderer_ = SDL_CreateRenderer(window_, -1, rflags);
+    if (!renderer_) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
+    if (!renderer_) throw Exception("CreateSurface FAILED");
+    SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, options.scaling == Scaling::Integer ? "nearest" : "linear");
+    if (!createTexture()) throw Exception("CreateSurface FAILED");
+    SDL_ShowCursor(SDL_DISABLE);
+    SDL_RaiseWindow(window_);
+}
+
+bool SdlPlatform::createTexture() {
+    if (texture_) SDL_DestroyTexture(texture_);
+    texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGB565, SDL_TEXTUREACCESS_STREAMING, kFrameWidth,
+                                 kFrameHeight);
+    return texture_ != nullptr;
+}
+
+void SdlPlatform::closeWindow() {
+    if (texture_) SDL_DestroyTexture(texture_);
+    if (renderer_) SDL_DestroyRenderer(renderer_);
+    if (window_) SDL_DestroyWindow(window_);
+    texture_ = nullptr;
+    renderer_ = nullptr;
+    window_ = nullptr;
+}
+
+void SdlPlatform::hideWindow() {
+    if (window_) SDL_HideWindow(window_);
+}
+
+void SdlPlatform::destinationRect(int outW, int outH, int& x, int& y, int& w, int& h) const {
+    if (options_.scaling == Scaling::Stretch) {
+        x = y = 0;
+        w = outW;
+        h = outH;
+        return;
+    }
+    double scale = std::min(double(outW) / kFrameWidth, double(outH) / kFrameHeight);
+    if (options_.scaling == Scaling::Integer && scale >= 1.0) scale = std::floor(scale);
+    w = std::max(1, int(kFrameWidth * scale));
+    h = std::max(1, int(kFrameHeight * scale));
+    x = (outW - w) / 2;
+    y = (outH - h) / 2;
+}
+
+bool SdlPlatform::present(const uint16_t* pixels, int pitchPixels) {
+    if (!renderer_ || !texture_) return true;
+    if (lost_) {
+        lost_ = false;
+        createTexture();
+        return false;
+    }
+    SDL_UpdateTexture(texture_, nullptr, pixels, pitchPixels * 2);
+    int outW = 0, outH = 0;
+    SDL_GetRendererOutputSize(renderer_, &outW, &outH);
+    SDL_Rect dst;
+    destinationRect(outW, outH, dst.x, dst.y, dst.w, dst.h);
+    SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
+    SDL_RenderClear(renderer_);
+    SDL_RenderCopy(renderer_, texture_, nullptr, &dst);
+    SDL_RenderPresent(renderer_);
+    return true;
+}
+
+void SdlPlatform::mapMouse(int wx, int wy, int& fx, int& fy) const {
+    int winW = 1, winH = 1, outW = 1, outH = 1;
+    if (window_) SDL_GetWindowSize(window_, &winW, &winH);
+    if (renderer_) SDL_GetRendererOutputSize(renderer_, &outW, &outH);
+    const double px = double(wx) * outW / std::max(winW, 1);
+    const double py = double(wy) * outH / std::max(winH, 1);
+    int x, y, w, h;
+    destinationRect(outW, outH, x, y, w, h);
+    fx = std::clamp(int(std::floor((px - x) * kFrameWidth / w)), 0, kFrameWidth - 1);
+    fy = std::clamp(int(std::floor((py - y) * kFrameHeight / h)), 0, kFrameHeight - 1);
+}
+
+void SdlPlatform::toggleFullscreen() {
+    if (!window_) return;
+    options_.fullscreen = !options_.fullscreen;
+    SDL_SetWindowFullscreen(window_, options_.fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+}
+
+bool SdlPlatform::translate(const SDL_Event& in, Event& out) {
+    switch (in.type) {
+        case SDL_QUIT:
+            out.type = EventType::Quit;
+            return true;
+        case SDL_MOUSEMOTION:
+            out.type = EventType::MouseMove;
+            mapMouse(in.motion.x, in.motion.y, out.x, out.y);
+            return true;
+        case SDL_MOUSEBUTTONDOWN:
+        case SDL_MOUSEBUTTONUP:
+            if (in.button.button != SDL_BUTTON_LEFT && in.button.button != SDL_BUTTON_RIGHT) return false;
+            out.type = in.type == SDL_MOUSEBUTTONDOWN ? EventType::ButtonDown : EventType::ButtonUp;
+            out.key = in.button.button == SDL_BUTTON_LEFT ? vk::LBUTTON : vk::RBUTTON;
+            return true;
+        case SDL_KEYDOWN:
+        case SDL_KEYUP: {
+            if (in.key.repeat) return false;
+            if (in.type == SDL_KEYDOWN && (in.key.keysym.sym == SDLK_RETURN || in.key.keysym.sym == SDLK_KP_ENTER) &&
+                (in.key.keysym.mod & KMOD_ALT)) {
+                toggleFullscreen();
+                return false;
+            }
+            const int code = translateKey(in.key.keysym);
+            if (code == 0) return false;
+            out.type = in.type == SDL_KEYDOWN ? EventType::KeyDown : EventType::KeyUp;
+            out.key = code;
+            return true;
+        }
+        case SDL_WINDOWEVENT:
+            if (in.window.event == SDL_WINDOWEVENT_FOCUS_GAINED) {
+                out.type = EventType::FocusGained;
+                return true;
+            }
+            if (in.window.event == SDL_WINDOWEVENT_FOCUS_LOST) {
+                out.type = EventType::FocusLost;
+                return true;
+            }
+            return false;
+        case SDL_RENDER_TARGETS_RESET:
+        case SDL_RENDER_DEVICE_RESET:
+            lost_ = true;
+            return false;
+        default:
+            return false;
+    }
+}
+
+bool SdlPlatform::pollEvent(Event& event) {
+    SDL_Event e;
+    while (SDL_PollEvent(&e)) {
+        event = Event{};
+        if (translate(e, event)) return true;
+    }
+    return false;
+}
+
+void SdlPlatform::waitForTick(double secondsUntilDue) {
+    if (secondsUntilDue <= 0.0) return;
+    const int ms = std::max(1, int(std::ceil(secondsUntilDue * 1000.0)));
+    SDL_WaitEventTimeout(nullptr, ms);
+}
+
+void SdlPlatform::idle() { SDL_WaitEventTimeout(nullptr, 100); }
+
+uint64_t SdlPlatform::counter() { return SDL_GetPerformanceCounter(); }
+uint64_t SdlPlatform::counterFrequency() { return SDL_GetPerformanceFrequency(); }
+uint32_t SdlPlatform::milliseconds() { return SDL_GetTicks(); }
+void SdlPlatform::sleepMilliseconds(uint32_t ms) { SDL_Delay(ms); }
+
+AudioDevice* SdlPlatform::audio() {
+    if (!audioTried_) {
+        audioTried_ = true;
+        if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0) {
+            auto a = std::make_unique<SdlAudio>();
+            if (a->open()) audio_ = std::move(a);
+        }
+    }
+    return audio_.get();
+}
+
+void SdlPlatform::showMessage(const std::string& title, const std::string& text) {
+    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, title.c_str(), text.c_str(), nullptr);
+}
+
+}  // namespace platform
