@@ -7,6 +7,8 @@ void FrameTimer::timerInit(double tickRate, Counter counter, uint64_t frequency)
     counter_ = std::move(counter);
     frequency_ = frequency ? frequency : 1000;
     base_ = counter_ ? counter_() : 0;
+    ticksDone = 0;
+    ticksThisFrame = 0;
 }
 
 double FrameTimer::now() const {

@@ -1,6 +1,7 @@
 #include "platform/Keys.h"
 
 #include <cctype>
+#include <cstdio>
 #include <cstdlib>
 
 namespace vk {
@@ -36,7 +37,9 @@ std::string keyName(int code) {
     if ((code >= 'A' && code <= 'Z') || (code >= '0' && code <= '9')) return std::string(1, char(code));
     if (code >= F1 && code <= F12) return "F" + std::to_string(code - F1 + 1);
     if (code >= NUMPAD0 && code <= NUMPAD0 + 9) return "NUMPAD" + std::to_string(code - NUMPAD0);
-    return std::to_string(code);
+    char hex[8];
+    std::snprintf(hex, sizeof hex, "0x%02X", code & 0xFF);
+    return hex;
 }
 
 std::optional<int> keyFromName(const std::string& name) {

@@ -62,7 +62,7 @@ constexpr int OEM_6 = 0xDD;  // ]
 constexpr int OEM_7 = 0xDE;  // '
 
 // Name of a key as replay files write it ("ESCAPE", "F3", "A", "1", "SPACE"),
-// or the decimal number when the key has no name.
+// or the hexadecimal number ("0x07") when the key has no name.
 std::string keyName(int code);
 // The code of a key named as keyName writes it, or a decimal/hex number; nullopt if unknown.
 std::optional<int> keyFromName(const std::string& name);

@@ -1,0 +1,58 @@
+#pragma once
+// The mixer: adds every playing SoundBuffer into the audio device's stream,
+// clipping to 16 bits. It runs inside the device's mix callback, which holds
+// the device lock; buffers change their state under that same lock, so the
+// callback never waits on anything but those short sections and never
+// allocates.
+
+#include <array>
+#include <cstdint>
+
+#include "platform/Platform.h"
+
+class SoundBuffer;
+
+class Mixer {
+public:
+    // Starts the device with this mixer as its mix function.
+    explicit Mixer(platform::AudioDevice& device);
+    // Stops the device and detaches every buffer still alive.
+    ~Mixer();
+    Mixer(const Mixer&) = delete;
+    Mixer& operator=(const Mixer&) = delete;
+
+    int sampleRate() const { return rate_; }
+
+    // Fills `frameCount` stereo frames; called by the device (lock held).
+    void mix(int16_t* stereoFrames, int frameCount);
+
+    void lock() { device_.lock(); }
+    void unlock() { device_.unlock(); }
+
+    class Guard {
+    public:
+        explicit Guard(Mixer* mixer) : mixer_(mixer) {
+            if (mixer_) mixer_->lock();
+        }
+        ~Guard() {
+            if (mixer_) mixer_->unlock();
+        }
+        Guard(const Guard&) = delete;
+        Guard& operator=(const Guard&) = delete;
+
+    private:
+        Mixer* mixer_;
+    };
+
+private:
+    friend class SoundBuffer;
+    static constexpr int kChunkFrames = 1024;
+
+    void attach(SoundBuffer* buffer);
+    void detach(SoundBuffer* buffer);
+
+    platform::AudioDevice& device_;
+    int rate_;
+    SoundBuffer* head_ = nullptr;
+    std::array<int32_t, kChunkFrames * 2> accumulator_{};
+};

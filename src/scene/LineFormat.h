@@ -1,0 +1,27 @@
+#pragma once
+// Small helpers for the "key: value" lines of active-screen files.
+
+#include <cstring>
+#include <string>
+
+namespace lineformat {
+
+// True when `line` begins with `key` exactly (case-sensitive).
+inline bool startsWith(const char* line, const char* key) { return std::strncmp(line, key, std::strlen(key)) == 0; }
+
+// Reads an integer the way "%d" does (leading blanks, optional sign, digits),
+// saturating instead of overflowing. Advances `p`; false when there are no digits.
+bool readInt(const char*& p, int& value);
+
+// "<key>%d": false (value untouched) when the number is missing.
+bool parseInt(const char* line, const char* key, int& value);
+// "<key>%d,%d": assigns what was read, in order, like the scanf family does;
+// returns the number of values assigned.
+int parseIntPair(const char* line, const char* key, int& a, int& b);
+
+// The first `limit` bytes of text (fixed-size name fields).
+inline std::string clip(const std::string& text, size_t limit) {
+    return text.size() > limit ? text.substr(0, limit) : text;
+}
+
+}  // namespace lineformat

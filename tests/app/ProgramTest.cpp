@@ -1,0 +1,114 @@
+#include <gtest/gtest.h>
+#include <png.h>
+
+#include <cstdio>
+#include <memory>
+
+#include "app/Application.h"
+#include "app/Exception.h"
+#include "app/Screen.h"
+#include "gfx/Display.h"
+#include "platform/headless/HeadlessPlatform.h"
+
+namespace {
+
+struct Painter : Screen {
+    int updates = 0;
+    void update() override {
+        if (++updates == 1000) finish(0);
+    }
+    void draw() override {
+        Surface* t = display().getTarget();
+        t->fill(display().rgb(0, 0, 255));
+        t->fillRect(Rect{100, 50, 110, 60}, display().rgb(255, 255, 0));
+    }
+};
+
+struct Thrower : Screen {
+    void update() override { throw Exception("Cannot read script file: %s", "data_demo\\bitmaps\\x.txt"); }
+};
+
+std::string tempPath(const char* name) {
+    return ::testing::TempDir() + "/qm-" + std::to_string(::getpid()) + "-" + name;
+}
+
+TEST(Program, HeadlessRunCapturesFramesAsPngAndEndsAtMaxTicks) {
+    const std::string shot = tempPath("shot.png");
+    std::remove(shot.c_str());
+    Options options;
+    options.headless = true;
+    platform::HeadlessPlatform::Config config;
+    config.captures.push_back({9, shot, false});
+    config.maxTicks = 20;
+    platform::HeadlessPlatform plat(config);
+    ScreenFactories screens;
+    screens.game = [] { return std::make_unique<Painter>(); };
+    EXPECT_EQ(runProgram(options, plat, screens), 0);
+    EXPECT_EQ(plat.ticksRun, 20u);
+
+    png_image image{};
+    image.version = PNG_IMAGE_VERSION;
+    ASSERT_TRUE(png_image_begin_read_from_file(&image, shot.c_str())) << shot;
+    EXPECT_EQ(image.width, 640u);
+    EXPECT_EQ(image.height, 480u);
+    image.format = PNG_FORMAT_RGB;
+    std::vector<unsigned char> rgb(PNG_IMAGE_SIZE(image));
+    ASSERT_TRUE(png_image_finish_read(&image, nullptr, rgb.data(), 0, nullptr));
+    auto pixel = [&](int x, int y) { return &rgb[(static_cast<size_t>(y) * 640 + x) * 3]; };
+    EXPECT_EQ(pixel(0, 0)[0], 0);
+    EXPECT_EQ(pixel(0, 0)[2], 255);
+    EXPECT_EQ(pixel(105, 55)[0], 255);
+    EXPECT_EQ(pixel(105, 55)[1], 255);
+    EXPECT_EQ(pixel(105, 55)[2], 0);
+    std::remove(shot.c_str());
+    platform::setCurrent(nullptr);
+}
+
+TEST(Program, ExceptionEndsWithStatusOneAndTheMessageInTheErrorBox) {
+    Options options;
+    platform::HeadlessPlatform plat;
+    ScreenFactories screens;
+    screens.logo = [] { return std::make_unique<Thrower>(); };
+    bool gameRan = false;
+    screens.game = [&] {
+        gameRan = true;
+        return std::make_unique<Painter>();
+    };
+    EXPECT_EQ(runProgram(options, plat, screens), 1);
+    EXPECT_FALSE(gameRan);
+    EXPECT_EQ(plat.lastMessage(), "Cannot read script file: data_demo\\bitmaps\\x.txt");
+    EXPECT_FALSE(plat.windowOpen());
+    platform::setCurrent(nullptr);
+}
+
+TEST(Program, LogoThenGameRunInOrder) {
+    Options options;
+    platform::HeadlessPlatform::Config config;
+    config.maxTicks = 50;
+    platform::HeadlessPlatform plat(config);
+    std::vector<std::string> order;
+    struct Quick : Screen {
+        std::vector<std::string>* order;
+        std::string name;
+        void enter() override { order->push_back(name); }
+        void update() override { finish(0); }
+    };
+    ScreenFactories screens;
+    screens.logo = [&] {
+        auto s = std::make_unique<Quick>();
+        s->order = &order;
+        s->name = "logo";
+        return s;
+    };
+    screens.game = [&] {
+        auto s = std::make_unique<Quick>();
+        s->order = &order;
+        s->name = "game";
+        return s;
+    };
+    EXPECT_EQ(runProgram(options, plat, screens), 0);
+    EXPECT_EQ(order, (std::vector<std::string>{"logo", "game"}));
+    platform::setCurrent(nullptr);
+}
+
+}  // namespace

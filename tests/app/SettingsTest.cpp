@@ -1,0 +1,94 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "app/Exception.h"
+#include "app/Settings.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class SettingsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir = fs::path(::testing::TempDir()) / ("qm-settings-" + std::to_string(::getpid()) + "-" +
+                                                ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir);
+    }
+    void TearDown() override { fs::remove_all(dir); }
+
+    static std::string readFile(const fs::path& p) {
+        std::ifstream in(p);
+        std::stringstream s;
+        s << in.rdbuf();
+        return s.str();
+    }
+    static void writeFile(const fs::path& p, const std::string& text) {
+        fs::create_directories(p.parent_path());
+        std::ofstream(p) << text;
+    }
+
+    fs::path dir;
+};
+
+TEST_F(SettingsTest, FirstRunCreatesTheUserFileWithDefaults) {
+    Settings s;
+    loadUserSettings((dir / "quillmoor").string(), s);
+    EXPECT_EQ(s.musicEnabled, 1);
+    EXPECT_EQ(s.highQualityEnabled, 1);
+    EXPECT_EQ(readFile(dir / "quillmoor" / "settings.cfg"),
+              "(musicEnabled 1)\n(highQualityEnabled 1)\n(scaling fit)\n(vsync 1)\n");
+}
+
+TEST_F(SettingsTest, ExistingUserFileIsReadAndNeverRewritten) {
+    const std::string text = "(musicEnabled 0)\n(scaling integer)\n";
+    writeFile(dir / "settings.cfg", text);
+    Settings s;
+    loadUserSettings(dir.string(), s);
+    EXPECT_EQ(s.musicEnabled, 0);
+    EXPECT_EQ(s.highQualityEnabled, 1);  // missing value: the default stays
+    EXPECT_EQ(s.scaling, platform::Scaling::Integer);
+    EXPECT_EQ(readFile(dir / "settings.cfg"), text);
+}
+
+TEST_F(SettingsTest, BrokenUserFileKeepsTheDefaults) {
+    writeFile(dir / "settings.cfg", "(musicEnabled 0)(highQualityEnabled");
+    Settings s;
+    loadUserSettings(dir.string(), s);
+    EXPECT_EQ(s.musicEnabled, 1);
+    EXPECT_EQ(s.highQualityEnabled, 1);
+}
+
+TEST_F(SettingsTest, UnwritableDirectoryKeepsTheDefaultsSilently) {
+    writeFile(dir / "plainfile", "x");
+    Settings s;
+    loadUserSettings((dir / "plainfile" / "quillmoor").string(), s);
+    EXPECT_EQ(s.musicEnabled, 1);
+}
+
+TEST_F(SettingsTest, ConfigFileMissingMalformedAndValid) {
+    Settings s;
+    loadConfigFile((dir / "none.cfg").string(), s);
+    EXPECT_EQ(s.fullscreen, 1);
+    EXPECT_EQ(s.showfps, 0);
+
+    writeFile(dir / "config.cfg", "(fullscreen 0)\r\n(showfps 1)\r\n(musicEnabled 0)\r\n");
+    loadConfigFile((dir / "config.cfg").string(), s);
+    EXPECT_EQ(s.fullscreen, 0);
+    EXPECT_EQ(s.showfps, 1);
+    EXPECT_EQ(s.musicEnabled, 1);  // only the user file holds it
+
+    writeFile(dir / "bad.cfg", "(fullscreen 0)\n(showfps");
+    try {
+        loadConfigFile((dir / "bad.cfg").string(), s);
+        FAIL() << "no exception";
+    } catch (const Exception& e) {
+        EXPECT_STREQ(e.message(), "Parser: Int expected!");
+    }
+}
+
+}  // namespace
