@@ -1,10 +1,52 @@
 #include "audio/Music.h"
 
-// Interface stubs; the streaming player follows.
-void startMusicPlayer() {}
-void destroyMusicPlayer() {}
-MusicPlayer* musicPlayer() { return nullptr; }
-void playMusic(const std::string&, bool, int) {}
-void restartMusic(const std::string&, bool, int) {}
-void stopMusic() {}
-void fadeOutMusic() {}
+#include <memory>
+
+#include "app/Trace.h"
+#include "audio/MusicPlayer.h"
+#include "audio/Sound.h"
+#include "data/ResourcePath.h"
+
+namespace {
+std::unique_ptr<MusicPlayer> gPlayer;
+
+// The player, after handing any error of its thread to the caller.
+MusicPlayer* player() {
+    if (gPlayer) gPlayer->rethrowThreadError();
+    return gPlayer.get();
+}
+}  // namespace
+
+void startMusicPlayer() {
+    // The music streams through the sound system's mixer: without a sound
+    // device there is nothing to play it on, and the game runs without music.
+    Mixer* mixer = soundMixer();
+    if (!mixer || gPlayer) return;
+    gPlayer = std::make_unique<MusicPlayer>(*mixer);
+}
+
+void destroyMusicPlayer() { gPlayer.reset(); }
+
+MusicPlayer* musicPlayer() { return gPlayer.get(); }
+
+void playMusic(const std::string& name, bool loop, int volumePercent) {
+    MusicPlayer* p = player();
+    if (!p) return;
+    if (traceEnabled()) trace("music %s", name.c_str());
+    p->request(resourcePath(ResTrackEntry, name), volumePercent / 100.0, loop);
+}
+
+void restartMusic(const std::string& name, bool loop, int volumePercent) {
+    MusicPlayer* p = player();
+    if (!p) return;
+    if (traceEnabled()) trace("music %s restart", name.c_str());
+    p->restart(resourcePath(ResTrackEntry, name), volumePercent / 100.0, loop);
+}
+
+void stopMusic() {
+    if (MusicPlayer* p = player()) p->stopAll();
+}
+
+void fadeOutMusic() {
+    if (MusicPlayer* p = player()) p->beginFade();
+}
