@@ -71,6 +71,8 @@ private:
     // The directory entry at `index` (no checks).
     VolumeEntry entryAt(size_t start, uint32_t index) const;
     bool find(const std::string& entry, VolumeEntry& found) const;
+    // The entry to extract: throws when it is missing or its sizes are implausible.
+    VolumeEntry locate(const std::string& entry) const;
     void inflateInto(const VolumeEntry& e, uint8_t* out) const;
 
     int fd_ = -1;

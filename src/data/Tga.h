@@ -1,0 +1,44 @@
+#pragma once
+// Reader and writer of the game's pictures: uncompressed true-colour TGA files,
+// 24-bit (opaque) or 32-bit (with alpha), rows stored from the bottom up. Any
+// other variant is rejected with a message (in Polish, for the artists) that
+// names the file; so are files that end before their pixels do and sizes that
+// are not positive.
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "gfx/Surface.h"
+
+class Bitmap;
+
+// The colour painted into the transparent and semi-transparent pixels of 32-bit
+// pictures (8-bit channels; initially 0, 255, 0). Whoever loads pictures with
+// another key sets it before loading and puts the default back afterwards.
+void setAlphaKeyColour(int r, int g, int b);
+void getAlphaKeyColour(int& r, int& g, int& b);
+
+// Reads the picture at the data path `path` (resolved under the data root) into
+// a new surface in the display's format. For 32-bit pictures, fills the
+// bitmap's edgePixels and edgeCount with the semi-transparent pixels, which are
+// painted in the alpha key colour like the transparent ones. Returns null only
+// when the surface cannot be made (a side above Surface::kMaxSide).
+std::unique_ptr<Surface> readTga(Bitmap& bitmap, const std::string& path);
+// The same from the bytes of a file already in memory; `path` names it in messages.
+std::unique_ptr<Surface> decodeTga(Bitmap& bitmap, const std::string& path, const uint8_t* data, size_t size);
+
+// Reads a 24-bit picture as a mask of width x height bytes, top row first: 1
+// where red is 129 or more, else 0.
+std::vector<uint8_t> readTgaMask(const std::string& path, int& width, int& height);
+std::vector<uint8_t> decodeTgaMask(const std::string& path, const uint8_t* data, size_t size, int& width,
+                                   int& height);
+
+// Encodes a picture as the reader accepts it: `pixels` holds width x height
+// pixels, top row first, each blue, green, red (and alpha when bytesPerPixel
+// is 4); the file stores the rows bottom-up. bytesPerPixel is 3 or 4.
+std::vector<uint8_t> encodeTga(int width, int height, int bytesPerPixel, const uint8_t* pixels);
+// Writes encodeTga's bytes to the plain file path `path`; false on failure.
+bool writeTga(const std::string& path, int width, int height, int bytesPerPixel, const uint8_t* pixels);
