@@ -11,8 +11,12 @@
 #include "app/Screen.h"
 #include "app/Trace.h"
 #include "data/ResourcePath.h"
+#include "gfx/Bitmap.h"
+#include "gfx/BitmapCache.h"
 #include "gfx/Display.h"
+#include "gfx/DrawContext.h"
 #include "gfx/InputState.h"
+#include "gfx/Pointer.h"
 #include "platform/Platform.h"
 #include "platform/Replay.h"
 
@@ -54,6 +58,9 @@ void initApplication(const Options& options) {
         display().initWindowed(plat, 640, 480);
     display().highQuality = gSettings.highQualityEnabled != 0;
 
+    // 13: the pointer picture starts as "mouse".
+    setPointer("mouse", 0, 0);
+
     // 14: timer and random generator. A replay brings its own seed so it
     // always plays the same; headless runs without one use a fixed seed.
     frameTimer().restart();
@@ -65,6 +72,10 @@ void initApplication(const Options& options) {
         gSeed = static_cast<uint32_t>(std::time(nullptr));
     }
     std::srand(gSeed);
+
+    // 15: the standard pictures, kept until shut-down.
+    loadStandardPictures();
+
     if (!options.recordPath.empty()) {
         gRecorder = std::make_unique<replay::Recorder>(options.recordPath, gSeed);
         setRecorder(gRecorder.get());
@@ -74,17 +85,32 @@ void initApplication(const Options& options) {
 void shutdownApplication() {
     if (!gStarted) return;
     gStarted = false;
+    releaseStandardPictures();
     display().release();
     setRecorder(nullptr);
     gRecorder.reset();
     if (platform::hasCurrent()) platform::current().closeWindow();
 }
 
-void restoreCachedPictures() {}
+void restoreCachedPictures() { bitmapCache().reloadAll(); }
 
-void drawFpsText(int rate) { (void)rate; }
+void drawFpsText(int rate) { drawText(0, 0, "%d", rate); }
 
-void showLoading() {}
+void showLoading() {
+    // Drawn straight into the visible picture, over the last frame.
+    Bitmap* loading = loadingPicture();
+    Display& disp = display();
+    Surface* primary = disp.getPrimary();
+    if (!loading || !primary) return;
+    Surface* previous = disp.getTarget();
+    const int clip[4] = {disp.clipLeft, disp.clipTop, disp.clipRight, disp.clipBottom};
+    disp.setTarget(primary);
+    disp.setClip(0, 0, primary->width(), primary->height());
+    loading->draw(640 - loading->width, 480 - loading->height, DrawKeyed);
+    disp.setClip(clip[0], clip[1], clip[2], clip[3]);
+    disp.setTarget(previous);
+    disp.showPrimary();
+}
 
 int runProgram(const Options& options, platform::Platform& plat, const ScreenFactories& screens) {
     platform::setCurrent(&plat);
