@@ -4,6 +4,7 @@
 
 #include "app/Exception.h"
 #include "data/ResourcePath.h"
+#include "gfx/Bitmap.h"
 #include "gfx/Display.h"
 #include "gfx/Surface.h"
 
@@ -106,4 +107,9 @@ void Canner::decodeNextFrame() {
     const size_t next = decodeCanFrame(reinterpret_cast<const uint8_t*>(data_.data()), data_.size(), start, header_,
                                        targetSurface(), display().format());
     readOffset = static_cast<int>(next);
+}
+
+Surface* Canner::targetSurface() const {
+    if (targetPicture_) return targetPicture_->surface.get();
+    return targetSurface_;
 }

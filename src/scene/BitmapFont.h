@@ -1,0 +1,41 @@
+#pragma once
+// A proportional font drawn from one picture that holds all glyphs side by
+// side in cells of equal width. The font script "data_demo\bitmaps\<name>.txt"
+// gives the picture, the cell width, the glyph height, the spacing, the width
+// of the blank and each character's cell and advance.
+
+#include <string>
+
+class Bitmap;
+
+class BitmapFont {
+public:
+    BitmapFont() = default;
+    ~BitmapFont();
+    BitmapFont(const BitmapFont&) = delete;
+    BitmapFont& operator=(const BitmapFont&) = delete;
+
+    // Throws "Cannot read font script file: %s" when the script cannot be read.
+    void loadFont(const std::string& fontName);
+    // The same from script text in memory.
+    void loadFontText(const std::string& text);
+
+    // Draws each character's glyph colour-keyed at (x, y) and advances by its
+    // width plus the spacing; blanks only advance.
+    void drawString(int x, int y, const std::string& text);
+    void drawNumber(int x, int y, int n);
+    // Sum of the advances minus one spacing.
+    int textWidth(const std::string& text) const;
+    int fontHeight() const { return height; }
+
+    int widths[256] = {};
+    int cells[256] = {};
+    int gridX = 0;
+    int height = 0;
+    int spacing = 0;
+    int cellCount = 0;
+    Bitmap* picture = nullptr;
+
+private:
+    void reset();
+};
