@@ -7,11 +7,17 @@
 
 #include "audio/Mixer.h"
 
+namespace {
+constexpr double kTruncationSlack = 1e-6;
+}
+
 int attenuationForVolume(double volume) {
     const double db = (1.0 - volume) * -3000.0;
     if (!(db < 0.0)) return kVolumeFull;  // louder than full (or not a number)
     if (db < kVolumeSilent) return kVolumeSilent;
-    return static_cast<int>(db);
+    // Truncated, but with room for the rounding error of the product: 0.9
+    // must give -300, not -299.
+    return static_cast<int>(db - kTruncationSlack);
 }
 
 int panForBalance(double balance) {
@@ -19,7 +25,7 @@ int panForBalance(double balance) {
     if (!(pan == pan)) return 0;
     if (pan < kPanLeft) return kPanLeft;
     if (pan > kPanRight) return kPanRight;
-    return static_cast<int>(pan);
+    return static_cast<int>(pan < 0 ? pan - kTruncationSlack : pan + kTruncationSlack);
 }
 
 double gainForAttenuation(int hundredthsDb) { return std::pow(10.0, hundredthsDb / 2000.0); }
