@@ -79,5 +79,6 @@ bool pointInRect(const Rect& r, int x, int y) { return x >= r.left && x <= r.rig
 
 int distance(int x1, int y1, int x2, int y2) {
     const double dx = static_cast<double>(x2) - x1, dy = static_cast<double>(y2) - y1;
-    return static_cast<int>(std::sqrt(dx * dx + dy * dy));
+    const double d = std::sqrt(dx * dx + dy * dy);
+    return d >= 2147483647.0 ? 2147483647 : static_cast<int>(d);
 }
