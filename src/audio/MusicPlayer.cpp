@@ -164,6 +164,9 @@ void MusicPlayer::openTrackLocked(const std::string& fileName) {
 
 void MusicPlayer::closeTrackLocked() {
     if (!trackOpen_) return;
+    // Without its track the buffer has nothing more to play.
+    buffer_->stop();
+    playing_ = false;
     trackOpen_ = false;
     decoder_.closeInput();
     std::vector<uint8_t>().swap(trackData_);

@@ -41,7 +41,9 @@ void put16(std::vector<uint8_t>& v, uint32_t x) {
     v.push_back(static_cast<uint8_t>(x));
     v.push_back(static_cast<uint8_t>(x >> 8));
 }
-void putId(std::vector<uint8_t>& v, const char* id) { v.insert(v.end(), id, id + 4); }
+void putId(std::vector<uint8_t>& v, const char* id) {
+    for (int i = 0; i < 4; ++i) v.push_back(static_cast<uint8_t>(id[i]));
+}
 
 }  // namespace
 
