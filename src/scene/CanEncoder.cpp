@@ -91,7 +91,7 @@ CanEncoder::CanEncoder(int width, int height, int x, int y, int fps, PixelFormat
     if (width <= 0 || height <= 0 || width > can::kMaxSide || height > can::kMaxSide)
         throw Exception("CAN encoder: bad frame size %d x %d", width, height);
     if (fps <= 0 || fps > can::kMaxFps) throw Exception("CAN encoder: bad frame rate %d", fps);
-    shown_.assign(static_cast<size_t>(width) * height, 0);
+    previous_.assign(static_cast<size_t>(width) * height, 0);
 }
 
 void CanEncoder::addFrame(const RgbFrame& frame) {
@@ -107,7 +107,9 @@ void CanEncoder::addFrame(const RgbFrame& frame) {
     std::vector<std::pair<size_t, size_t>> runs;  // [begin, end)
     for (size_t p = 0; p < pixels; ++p) {
         const uint16_t want = format_.rgb(rgb[p * 3], rgb[p * 3 + 1], rgb[p * 3 + 2]);
-        if (!first && want == shown_[p]) continue;
+        const uint16_t before = previous_[p];
+        previous_[p] = want;
+        if (!first && want == before) continue;
         if (!runs.empty() && p - runs.back().second < static_cast<size_t>(kMergeGap))
             runs.back().second = p + 1;
         else
@@ -145,12 +147,6 @@ void CanEncoder::addFrame(const RgbFrame& frame) {
         out.push_back(static_cast<char>((c >> 8) & 0xFF));
         out.push_back(static_cast<char>(c & 0xFF));
     }
-    uint16_t shownColour[256];
-    for (size_t i = 0; i < 256; ++i) {
-        const uint32_t c = i < palette.size() ? palette[i] : 0;
-        shownColour[i] = format_.rgb(static_cast<int>((c >> 16) & 0xFF), static_cast<int>((c >> 8) & 0xFF),
-                                     static_cast<int>(c & 0xFF));
-    }
     size_t cursor = 0;
     for (const auto& [b, e] : runs) {
         can::appendI32(out, static_cast<int32_t>(b - cursor));
@@ -158,9 +154,7 @@ void CanEncoder::addFrame(const RgbFrame& frame) {
         for (size_t p = b; p < e; ++p) {
             const uint32_t c = (static_cast<uint32_t>(rgb[p * 3]) << 16) | (static_cast<uint32_t>(rgb[p * 3 + 1]) << 8) |
                                rgb[p * 3 + 2];
-            const uint8_t k = index[slot[c]];
-            out.push_back(static_cast<char>(k));
-            shown_[p] = shownColour[k];
+            out.push_back(static_cast<char>(index[slot[c]]));
         }
         cursor = e;
     }

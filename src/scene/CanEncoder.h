@@ -1,9 +1,11 @@
 #pragma once
 // Builds CAN animations from full RGB frames. Each frame gets its own palette
 // of at most 256 colours (exact when the frame's new pixels use no more,
-// median cut otherwise) and runs only for the pixels whose 16-bit value on
-// screen would change; the first frame writes every pixel. Short unchanged
-// gaps are written through, because a new run costs 8 bytes.
+// median cut otherwise) and runs only for the pixels whose 16-bit value
+// differs from the previous frame's; the first frame writes every pixel.
+// (Pixels are compared with the previous picture, not with what its
+// quantised palette showed, so a still picture costs nothing.) Short
+// unchanged gaps are written through, because a new run costs 8 bytes.
 
 #include <cstdint>
 #include <string>
@@ -50,7 +52,7 @@ private:
     PixelFormat format_;
     int frameCount_ = 0;
     std::string frames_;
-    std::vector<uint16_t> shown_;  // what the decoder shows after the last frame
+    std::vector<uint16_t> previous_;  // the last frame in the 16-bit format
 };
 
 // Reduces `colours` (packed 0xRRGGBB, with their pixel counts) to at most
