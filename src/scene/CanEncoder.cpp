@@ -4,6 +4,7 @@
 #include <unordered_map>
 
 #include "app/Exception.h"
+#include "gfx/Surface.h"
 #include "scene/CanFormat.h"
 
 namespace {
@@ -84,6 +85,17 @@ void quantiseColours(const std::vector<uint32_t>& colours, const std::vector<uin
         const uint32_t bl = static_cast<uint32_t>((sum[2] + weight / 2) / weight);
         palette.push_back((r << 16) | (g << 8) | bl);
     }
+}
+
+RgbFrame frameFromSurface(const Surface& surface, const PixelFormat& format) {
+    RgbFrame frame(surface.width(), surface.height());
+    for (int y = 0; y < surface.height(); ++y)
+        for (int x = 0; x < surface.width(); ++x) {
+            int r, g, b;
+            format.split(surface.at(x, y), r, g, b);
+            frame.set(x, y, static_cast<uint8_t>(r), static_cast<uint8_t>(g), static_cast<uint8_t>(b));
+        }
+    return frame;
 }
 
 CanEncoder::CanEncoder(int width, int height, int x, int y, int fps, PixelFormat format)

@@ -31,6 +31,12 @@ struct RgbFrame {
     }
 };
 
+class Surface;
+
+// The picture of a 16-bit surface, each pixel split into 8-bit channels with
+// the format (encoding it again gives the same 16-bit pixels).
+RgbFrame frameFromSurface(const Surface& surface, const PixelFormat& format = PixelFormat());
+
 class CanEncoder {
 public:
     // Unchanged gaps shorter than this many pixels are written through.
@@ -43,6 +49,8 @@ public:
     // Appends one frame; throws Exception when its size differs.
     void addFrame(const RgbFrame& frame);
     int frameCount() const { return frameCount_; }
+    int width() const { return width_; }
+    int height() const { return height_; }
 
     // The whole file. The encoder may be used further after this.
     std::string data() const;
