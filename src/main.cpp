@@ -7,6 +7,9 @@
 #include "app/Application.h"
 #include "app/Exception.h"
 #include "app/Options.h"
+#include "game/AdventureScreen.h"
+#include "game/LogoScreen.h"
+#include "games/RegisterGames.h"
 #include "platform/Replay.h"
 #include "platform/headless/HeadlessPlatform.h"
 #include "platform/sdl/SdlPlatform.h"
@@ -27,7 +30,10 @@ int main(int argc, char** argv) {
         return 0;
     }
 
+    registerGames();
     ScreenFactories screens;
+    screens.logo = [] { return std::make_unique<LogoScreen>("_brightoak"); };
+    screens.game = [] { return std::make_unique<AdventureScreen>(); };
 
     std::unique_ptr<platform::Platform> plat;
     if (options.headless) {

@@ -10,6 +10,8 @@
 #include "app/FrameTimer.h"
 #include "app/Screen.h"
 #include "app/Trace.h"
+#include "audio/Music.h"
+#include "audio/Sound.h"
 #include "data/ResourcePath.h"
 #include "gfx/Bitmap.h"
 #include "gfx/BitmapCache.h"
@@ -19,6 +21,7 @@
 #include "gfx/Pointer.h"
 #include "platform/Platform.h"
 #include "platform/Replay.h"
+#include "scene/SpriteFactory.h"
 
 int mapPieces[16];
 
@@ -43,6 +46,9 @@ void initApplication(const Options& options) {
     loadConfigFile("config.cfg", gSettings);
     gShowFps = gSettings.showfps != 0;
 
+    // 4: the sprite kinds the active-screen files name.
+    registerSpriteKinds();
+
     // 5: the frame timer.
     frameTimer().timerInit(30.0, [&plat] { return plat.counter(); }, plat.counterFrequency());
 
@@ -57,6 +63,10 @@ void initApplication(const Options& options) {
     else
         display().initWindowed(plat, 640, 480);
     display().highQuality = gSettings.highQualityEnabled != 0;
+
+    // 11-12: sound (mute without a device), then music when it is enabled.
+    initSound(plat.audio());
+    if (gSettings.musicEnabled) startMusicPlayer();
 
     // 13: the pointer picture starts as "mouse".
     setPointer("mouse", 0, 0);
@@ -90,6 +100,8 @@ void shutdownApplication() {
     setRecorder(nullptr);
     gRecorder.reset();
     if (platform::hasCurrent()) platform::current().closeWindow();
+    destroyMusicPlayer();
+    shutdownSound();
 }
 
 void restoreCachedPictures() { bitmapCache().reloadAll(); }

@@ -1,0 +1,24 @@
+#include "game/MapPieces.h"
+
+#include <memory>
+
+#include "app/Application.h"
+#include "app/Trace.h"
+#include "game/MapScreen.h"
+
+int mapPiecesHeld() {
+    int held = 0;
+    for (int p : mapPieces) held += p != 0;
+    return held;
+}
+
+void awardMapPiece(int n) {
+    if (n < 0 || n > 15 || mapPieces[n]) {
+        trace("map-piece %d held", n);
+        return;
+    }
+    mapPieces[n] = 1;
+    const int held = mapPiecesHeld();
+    trace("map-piece %d new %d", n, held);
+    runScreen(std::make_unique<MapScreen>(held), true);
+}
