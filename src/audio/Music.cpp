@@ -29,24 +29,28 @@ void destroyMusicPlayer() { gPlayer.reset(); }
 
 MusicPlayer* musicPlayer() { return gPlayer.get(); }
 
+// Requests are traced even when music is off, so the game's choices of music
+// can be checked in any run.
 void playMusic(const std::string& name, bool loop, int volumePercent) {
+    if (traceEnabled()) trace("music %s", name.c_str());
     MusicPlayer* p = player();
     if (!p) return;
-    if (traceEnabled()) trace("music %s", name.c_str());
     p->request(resourcePath(ResTrackEntry, name), volumePercent / 100.0, loop);
 }
 
 void restartMusic(const std::string& name, bool loop, int volumePercent) {
+    if (traceEnabled()) trace("music %s restart", name.c_str());
     MusicPlayer* p = player();
     if (!p) return;
-    if (traceEnabled()) trace("music %s restart", name.c_str());
     p->restart(resourcePath(ResTrackEntry, name), volumePercent / 100.0, loop);
 }
 
 void stopMusic() {
+    if (traceEnabled()) trace("music-stop");
     if (MusicPlayer* p = player()) p->stopAll();
 }
 
 void fadeOutMusic() {
+    if (traceEnabled()) trace("music-fade");
     if (MusicPlayer* p = player()) p->beginFade();
 }
