@@ -122,12 +122,8 @@ bool Volume::contains(const std::string& entry) const {
     return find(entry, e);
 }
 
+// `e` comes from locate, which checked that its bytes lie inside the file.
 void Volume::inflateInto(const VolumeEntry& e, uint8_t* out) const {
-    // The compressed bytes must lie in the data area, before the directory.
-    size_t directoryStart = 0;
-    directory(e.name, directoryStart);
-    if (static_cast<uint64_t>(e.offset) + e.packedSize > directoryStart || !plausibleSize(e.size, e.packedSize))
-        throw Exception("Corrupt volume file '%s': entry '%s' points outside the file", path_.c_str(), e.name.c_str());
     uint8_t dummy = 0;
     uLongf length = e.size;
     const int status = uncompress(e.size ? out : &dummy, &length, view_ + e.offset, e.packedSize);
@@ -140,7 +136,11 @@ VolumeEntry Volume::locate(const std::string& entry) const {
     requireOpen(entry);
     VolumeEntry e;
     if (!find(entry, e)) throw Exception("File '%s' not found in volume.", entry.c_str());
-    if (!plausibleSize(e.size, e.packedSize))
+    // The compressed bytes must lie in the data area, before the directory,
+    // and could not inflate to much more than about 1000 times their size.
+    size_t directoryStart = 0;
+    directory(entry, directoryStart);
+    if (static_cast<uint64_t>(e.offset) + e.packedSize > directoryStart || !plausibleSize(e.size, e.packedSize))
         throw Exception("Corrupt volume file '%s': entry '%s' points outside the file", path_.c_str(), e.name.c_str());
     return e;
 }
