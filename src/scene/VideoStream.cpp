@@ -47,8 +47,10 @@ void VideoStream::close() {
 
 VideoStream::OpenResult VideoStream::open(const std::string& path) {
     close();
-    // The scaler warns about conversions it approximates; only errors matter.
-    av_log_set_level(AV_LOG_ERROR);
+    // The libraries' own messages (the scaler's warnings, complaints about a
+    // broken file) would go to the terminal; failures are reported by the
+    // caller's exceptions instead.
+    av_log_set_level(AV_LOG_FATAL);
     auto s = std::make_unique<State>();
     if (avformat_open_input(&s->format, path.c_str(), nullptr, nullptr) < 0) return OpenResult::CannotOpen;
     if (avformat_find_stream_info(s->format, nullptr) < 0) return OpenResult::CannotOpen;

@@ -7,7 +7,6 @@
 #include <fstream>
 #include <sstream>
 
-#include "audio/AudioTestSupport.h"
 #include "gfx/Bitmap.h"
 #include "platform/Keys.h"
 #include "scene/ActiveArea.h"
@@ -325,10 +324,8 @@ TEST_F(ActiveScreenTest, EditOverlayDrawsOnlyInEditMode) {
 }
 
 TEST_F(ActiveScreenTest, ScreenSoundsPlayByName) {
-    audiotest::WavSpec spec;
-    audiotest::writeVolume(root.path("data_demo/sounds.vol"),
-                           {{"click1.wav", audiotest::makeWav(spec, audiotest::constantSamples16(441, 1, 1000))}});
-    audiotest::ManualAudioDevice device;
+    scenetest::writeSounds(root, {{"click1.wav", scenetest::quietWav(441)}});
+    scenetest::ManualAudio device;
     ASSERT_TRUE(initSound(&device));
     {
         ActiveScreen screen;

@@ -4,7 +4,6 @@
 
 #include <map>
 
-#include "audio/AudioTestSupport.h"
 #include "audio/Sound.h"
 #include "gfx/BitmapCache.h"
 #include "scene/ActiveScreen.h"
@@ -161,13 +160,11 @@ TEST(CannerTest, MissingFileMessage) {
 
 TEST(CannerTest, OneShotCannerRunsUntilItsSoundEnds) {
     testpics::TempDataRoot root;
-    audiotest::WavSpec spec;
-    audiotest::writeVolume(root.path("data_demo/sounds.vol"),
-                           {{"can\\wave.wav", audiotest::makeWav(spec, audiotest::constantSamples16(4410, 1, 1000))}});
+    scenetest::writeSounds(root, {{"can\\wave.wav", scenetest::quietWav(4410)}});
     scenetest::writeText(root, "data_demo/can/wave.can", countingCan(2, 2, 2, 30));
     testpics::Image bg(4, 4);
     root.writePicture("bkg", bg);
-    audiotest::ManualAudioDevice device;
+    scenetest::ManualAudio device;
     ASSERT_TRUE(initSound(&device));
     {
         ActiveScreen screen;
@@ -179,7 +176,7 @@ TEST(CannerTest, OneShotCannerRunsUntilItsSoundEnds) {
         for (int t = 0; t < 5; ++t) screen.canners[0].tick();
         EXPECT_EQ(screen.canners[0].finished, 1);
         EXPECT_TRUE(screen.anyCannerRunning());  // the sound (0.1 s) has not been played out
-        device.pull(4410);
+        device.play(4410);
         screen.canners[0].tick();
         EXPECT_FALSE(screen.anyCannerRunning());
         EXPECT_EQ(screen.background->surface->at(0, 0), paletteColour(2));

@@ -6,11 +6,15 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <map>
+#include <mutex>
 #include <string>
 #include <vector>
 
+#include "data/VolumeWriter.h"
 #include "gfx/InputState.h"
 #include "gfx/PictureTestSupport.h"
+#include "platform/Platform.h"
 #include "scene/CanFormat.h"
 
 namespace scenetest {
@@ -83,5 +87,48 @@ public:
 inline void writeText(testpics::TempDataRoot& root, const std::string& relative, const std::string& text) {
     root.writeFile(relative, std::vector<uint8_t>(text.begin(), text.end()));
 }
+
+// A 16-bit mono 44100 Hz WAV file of `frames` quiet samples.
+inline std::vector<uint8_t> quietWav(int frames) {
+    std::string w = "RIFF";
+    can::appendI32(w, 36 + frames * 2);
+    w += "WAVEfmt ";
+    can::appendI32(w, 16);
+    can::appendI32(w, 1 | (1 << 16));  // PCM, one channel
+    can::appendI32(w, 44100);
+    can::appendI32(w, 88200);
+    can::appendI32(w, 2 | (16 << 16));  // block align 2, 16 bits
+    w += "data";
+    can::appendI32(w, frames * 2);
+    for (int i = 0; i < frames; ++i) w += std::string("\x10\x00", 2);
+    return std::vector<uint8_t>(w.begin(), w.end());
+}
+
+// Writes "data_demo/sounds.vol" with these entries ("click1.wav" ...).
+inline void writeSounds(testpics::TempDataRoot& root, const std::map<std::string, std::vector<uint8_t>>& entries) {
+    VolumeWriter v;
+    for (const auto& [name, bytes] : entries) v.add(name, bytes);
+    v.write(root.path("data_demo/sounds.vol"));
+    clearPathCache();
+}
+
+// An audio device that mixes only when the test asks it to.
+class ManualAudio : public platform::AudioDevice {
+public:
+    int sampleRate() const override { return 44100; }
+    void start(MixFunction mix) override { mix_ = std::move(mix); }
+    void stop() override { mix_ = nullptr; }
+    void lock() override { mutex_.lock(); }
+    void unlock() override { mutex_.unlock(); }
+    void play(int frames) {
+        std::lock_guard<std::recursive_mutex> guard(mutex_);
+        std::vector<int16_t> out(static_cast<size_t>(frames) * 2);
+        if (mix_) mix_(out.data(), frames);
+    }
+
+private:
+    std::recursive_mutex mutex_;
+    MixFunction mix_;
+};
 
 }  // namespace scenetest
