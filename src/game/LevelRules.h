@@ -1,0 +1,52 @@
+#pragma once
+// What every mini-game with levels shares: level scripts named from a pattern
+// ("bitmaps\cook\level%02d" under the script template), the developer level
+// keys "1" and "2", and the questions between levels ("common-nextlevel",
+// "common-winner", "common-gameover") with their music and map pieces.
+
+#include <cstdio>
+#include <memory>
+#include <string>
+
+struct FileCloser {
+    void operator()(FILE* f) const {
+        if (f) std::fclose(f);
+    }
+};
+using ScriptFile = std::unique_ptr<FILE, FileCloser>;
+
+class LevelScripts {
+public:
+    // `game` names the game in traces; `pattern` holds one integer conversion.
+    LevelScripts(std::string game, std::string pattern);
+
+    std::string name(int n) const;  // "bitmaps\cook\level01"
+    std::string path(int n) const;  // "data_demo\bitmaps\cook\level01.txt"
+    bool exists(int n) const;       // never throws
+    // Opens level n as text; throws "Cannot read script file: %s" with the
+    // file's path when it cannot be opened.
+    ScriptFile open(int n) const;
+
+    // The level that "1" (previous) or "2" (next) pressed in this tick asks
+    // for, when that level exists; 0 otherwise.
+    int levelKeyTarget(int level) const;
+
+    // Trace lines of the level's life: "level-load cook 3" and so on.
+    void traceEvent(const char* event, int level) const;
+    const std::string& game() const { return game_; }
+
+private:
+    std::string game_;
+    std::string pattern_;
+};
+
+enum class LevelChoice { NextLevel, SameLevel, EndGame };
+
+// After a solved level. With no further level: the "common-winner" dialog,
+// then "birds" unless told otherwise, and the game ends. Otherwise the map
+// piece is awarded first when `awardPiece` (the third level of the run), then
+// "common-nextlevel" decides: 1 goes on, anything else repeats the level.
+LevelChoice askAfterSolved(bool lastLevel, bool awardPiece, int mapPiece, bool birdsAtEnd = true);
+// After a lost level: "common-gameover"; 1 tries again, anything else ends
+// the game (with "birds" unless told otherwise).
+LevelChoice askAfterLost(bool birdsAtEnd = true);
