@@ -47,17 +47,17 @@ void putId(std::vector<uint8_t>& v, const char* id) {
 
 }  // namespace
 
-std::vector<uint8_t> makeWav(const WavSpec& spec, const std::vector<uint8_t>& samples) {
+std::vector<uint8_t> makeWav(const WavLayout& layout, const std::vector<uint8_t>& samples) {
     std::vector<uint8_t> fmt;
     putId(fmt, "fmt ");
-    put32(fmt, static_cast<uint32_t>(spec.fmtSize));
+    put32(fmt, static_cast<uint32_t>(layout.fmtSize));
     put16(fmt, 1);
-    put16(fmt, static_cast<uint32_t>(spec.channels));
-    put32(fmt, static_cast<uint32_t>(spec.rate));
-    put32(fmt, static_cast<uint32_t>(spec.rate * spec.channels * spec.bits / 8));
-    put16(fmt, static_cast<uint32_t>(spec.channels * spec.bits / 8));
-    put16(fmt, static_cast<uint32_t>(spec.bits));
-    if (spec.fmtSize == 18) put16(fmt, 0);
+    put16(fmt, static_cast<uint32_t>(layout.channels));
+    put32(fmt, static_cast<uint32_t>(layout.rate));
+    put32(fmt, static_cast<uint32_t>(layout.rate * layout.channels * layout.bits / 8));
+    put16(fmt, static_cast<uint32_t>(layout.channels * layout.bits / 8));
+    put16(fmt, static_cast<uint32_t>(layout.bits));
+    if (layout.fmtSize == 18) put16(fmt, 0);
 
     std::vector<uint8_t> list;
     putId(list, "LIST");
@@ -67,19 +67,19 @@ std::vector<uint8_t> makeWav(const WavSpec& spec, const std::vector<uint8_t>& sa
     if ((sizeof info - 1) & 1) list.push_back(0);
 
     std::vector<uint8_t> data;
-    if (spec.withData) {
+    if (layout.withData) {
         putId(data, "data");
-        put32(data, spec.dataSizeOverride >= 0 ? static_cast<uint32_t>(spec.dataSizeOverride)
+        put32(data, layout.dataSizeOverride >= 0 ? static_cast<uint32_t>(layout.dataSizeOverride)
                                                : static_cast<uint32_t>(samples.size()));
         data.insert(data.end(), samples.begin(), samples.end());
     }
 
     std::vector<uint8_t> body;
     putId(body, "WAVE");
-    if (spec.listBeforeFmt) body.insert(body.end(), list.begin(), list.end());
-    if (spec.dataBeforeFmt) body.insert(body.end(), data.begin(), data.end());
+    if (layout.listBeforeFmt) body.insert(body.end(), list.begin(), list.end());
+    if (layout.dataBeforeFmt) body.insert(body.end(), data.begin(), data.end());
     body.insert(body.end(), fmt.begin(), fmt.end());
-    if (!spec.dataBeforeFmt) body.insert(body.end(), data.begin(), data.end());
+    if (!layout.dataBeforeFmt) body.insert(body.end(), data.begin(), data.end());
 
     std::vector<uint8_t> file;
     putId(file, "RIFF");

@@ -32,7 +32,7 @@ private:
     MixFunction mix_;
 };
 
-struct WavSpec {
+struct WavLayout {
     int channels = 1;
     int rate = 44100;
     int bits = 16;
@@ -43,7 +43,7 @@ struct WavSpec {
     int64_t dataSizeOverride = -1;  // a size field that lies
 };
 // A WAVE file around raw sample bytes.
-std::vector<uint8_t> makeWav(const WavSpec& spec, const std::vector<uint8_t>& samples);
+std::vector<uint8_t> makeWav(const WavLayout& layout, const std::vector<uint8_t>& samples);
 // `frames` frames of one constant 16-bit value on every channel.
 std::vector<uint8_t> constantSamples16(int frames, int channels, int16_t value);
 

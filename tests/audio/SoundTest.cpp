@@ -21,26 +21,26 @@ constexpr int16_t kLevel = 10000;
 class SoundTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        WavSpec mono;
+        WavLayout mono;
         sounds["click1.wav"] = makeWav(mono, constantSamples16(441, 1, kLevel));  // 10 ms
-        WavSpec eighteen;
+        WavLayout eighteen;
         eighteen.fmtSize = 18;
         eighteen.channels = 2;
         sounds["eighteen.wav"] = makeWav(eighteen, constantSamples16(100, 2, kLevel));
-        WavSpec list;
+        WavLayout list;
         list.listBeforeFmt = true;
         sounds["sky\\wrong.wav"] = makeWav(list, constantSamples16(300, 1, kLevel));
-        WavSpec lowRate;  // 8-bit unsigned mono at 22050 Hz: 0.1 s
+        WavLayout lowRate;  // 8-bit unsigned mono at 22050 Hz: 0.1 s
         lowRate.bits = 8;
         lowRate.rate = 22050;
         sounds["low.wav"] = makeWav(lowRate, std::vector<uint8_t>(2205, 0xC0));
-        WavSpec noData;
+        WavLayout noData;
         noData.withData = false;
         sounds["nodata.wav"] = makeWav(noData, {});
-        WavSpec lying;
+        WavLayout lying;
         lying.dataSizeOverride = 0x7FFFFFF0;
         sounds["lying.wav"] = makeWav(lying, constantSamples16(200, 1, kLevel));
-        WavSpec early;
+        WavLayout early;
         early.dataBeforeFmt = true;
         sounds["early.wav"] = makeWav(early, constantSamples16(10, 1, kLevel));
         sounds["bad.wav"] = {'R', 'I', 'F', 'X', 0, 0, 0, 0, 'W', 'A', 'V', 'E'};
@@ -214,8 +214,8 @@ TEST(SoundWithoutDevice, EveryOperationDoesNothing) {
 }
 
 TEST(WaveFile, ChunkWalkStopsSafelyAtTheEnd) {
-    WavSpec spec;
-    std::vector<uint8_t> file = makeWav(spec, constantSamples16(4, 1, 1));
+    WavLayout layout;
+    std::vector<uint8_t> file = makeWav(layout, constantSamples16(4, 1, 1));
     WaveData wave;
     ASSERT_TRUE(parseWave(file, "x.wav", wave));
     EXPECT_EQ(wave.format.channels, 1);
