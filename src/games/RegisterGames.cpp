@@ -1,7 +1,11 @@
 #include "games/RegisterGames.h"
 
+#include <memory>
+
 #include "game/GameTable.h"
+#include "games/cook/CookScreen.h"
 
 void registerGames() {
     // One line per game: registerGame(code, factory taking the difficulty).
+    registerGame('3', [](int difficulty) { return std::make_unique<CookScreen>(difficulty); });
 }

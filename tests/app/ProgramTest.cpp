@@ -8,9 +8,24 @@
 #include "app/Exception.h"
 #include "app/Screen.h"
 #include "gfx/Display.h"
+#include "gfx/PictureTestSupport.h"
 #include "platform/headless/HeadlessPlatform.h"
 
 namespace {
+
+// The program needs its standard pictures (pointers and the loading picture).
+class Program : public ::testing::Test {
+protected:
+    void SetUp() override {
+        for (const char* name : {"mouse", "mouse_go", "mouse_door", "loading"}) {
+            testpics::Image image(8, 8);
+            image.fill(255, 255, 255);
+            data.writePicture(name, image);
+        }
+    }
+    void TearDown() override { platform::setCurrent(nullptr); }
+    testpics::TempDataRoot data;
+};
 
 struct Painter : Screen {
     int updates = 0;
@@ -32,7 +47,7 @@ std::string tempPath(const char* name) {
     return ::testing::TempDir() + "/qm-" + std::to_string(::getpid()) + "-" + name;
 }
 
-TEST(Program, HeadlessRunCapturesFramesAsPngAndEndsAtMaxTicks) {
+TEST_F(Program, HeadlessRunCapturesFramesAsPngAndEndsAtMaxTicks) {
     const std::string shot = tempPath("shot.png");
     std::remove(shot.c_str());
     Options options;
@@ -40,6 +55,7 @@ TEST(Program, HeadlessRunCapturesFramesAsPngAndEndsAtMaxTicks) {
     platform::HeadlessPlatform::Config config;
     config.captures.push_back({9, shot, false});
     config.maxTicks = 20;
+    config.audio = false;  // mute: no sound volumes to open
     platform::HeadlessPlatform plat(config);
     ScreenFactories screens;
     screens.game = [] { return std::make_unique<Painter>(); };
@@ -61,12 +77,13 @@ TEST(Program, HeadlessRunCapturesFramesAsPngAndEndsAtMaxTicks) {
     EXPECT_EQ(pixel(105, 55)[1], 255);
     EXPECT_EQ(pixel(105, 55)[2], 0);
     std::remove(shot.c_str());
-    platform::setCurrent(nullptr);
 }
 
-TEST(Program, ExceptionEndsWithStatusOneAndTheMessageInTheErrorBox) {
+TEST_F(Program, ExceptionEndsWithStatusOneAndTheMessageInTheErrorBox) {
     Options options;
-    platform::HeadlessPlatform plat;
+    platform::HeadlessPlatform::Config config;
+    config.audio = false;
+    platform::HeadlessPlatform plat(config);
     ScreenFactories screens;
     screens.logo = [] { return std::make_unique<Thrower>(); };
     bool gameRan = false;
@@ -78,13 +95,13 @@ TEST(Program, ExceptionEndsWithStatusOneAndTheMessageInTheErrorBox) {
     EXPECT_FALSE(gameRan);
     EXPECT_EQ(plat.lastMessage(), "Cannot read script file: data_demo\\bitmaps\\x.txt");
     EXPECT_FALSE(plat.windowOpen());
-    platform::setCurrent(nullptr);
 }
 
-TEST(Program, LogoThenGameRunInOrder) {
+TEST_F(Program, LogoThenGameRunInOrder) {
     Options options;
     platform::HeadlessPlatform::Config config;
     config.maxTicks = 50;
+    config.audio = false;
     platform::HeadlessPlatform plat(config);
     std::vector<std::string> order;
     struct Quick : Screen {
@@ -108,7 +125,17 @@ TEST(Program, LogoThenGameRunInOrder) {
     };
     EXPECT_EQ(runProgram(options, plat, screens), 0);
     EXPECT_EQ(order, (std::vector<std::string>{"logo", "game"}));
-    platform::setCurrent(nullptr);
+}
+
+TEST_F(Program, MissingDataEndsWithAMessageNamingTheFile) {
+    std::filesystem::remove(data.path("data_demo/bitmaps/mouse.tga"));
+    clearPathCache();
+    Options options;
+    platform::HeadlessPlatform::Config config;
+    config.audio = false;
+    platform::HeadlessPlatform plat(config);
+    EXPECT_EQ(runProgram(options, plat, ScreenFactories{}), 1);
+    EXPECT_EQ(plat.lastMessage(), "Nie moge czytac pliku data_demo\\bitmaps\\mouse.tga!");
 }
 
 }  // namespace
