@@ -12,7 +12,9 @@
 #include <string>
 #include <vector>
 
+#include "app/Exception.h"
 #include "app/FrameTimer.h"
+#include "app/Screen.h"
 #include "app/Trace.h"
 #include "gfx/BitmapCache.h"
 #include "gfx/Display.h"
@@ -99,6 +101,13 @@ protected:
         solid("black", 640, 480, 0, 0, 0);
         solid("black2", 640, 480, 0, 0, 0);
         solid("bg", 640, 480, 40, 90, 160);
+        // "std_font": the font of the games' banners (every glyph a white cell).
+        solid("std_font_sheet", 128, 16, 255, 255, 255);
+        std::string font = "(gfxfile std_font_sheet)\n(gridx 8)\n(height 16)\n(spacing 1)\n(spacelen 6)\n(gfxdata";
+        for (char c : std::string("PoziomBraw!Zdanekyc.0123456789:/"))
+            font += std::string(" (char ") + c + " 8)";
+        font += ")\n";
+        textFile("data_demo/bitmaps/std_font.txt", font);
         traceClearCaptured();
         traceCaptureToMemory(true);
     }
@@ -128,6 +137,18 @@ protected:
         input().clearRaw();
         loadStandardPictures();
         setPointer("mouse", 0, 0);
+    }
+
+    // Runs a screen to its end, turning an Exception (or a run that had to be
+    // stopped at maxTicks) into a test failure.
+    void runToEnd(std::unique_ptr<Screen> screen, bool drawAlways = false) {
+        try {
+            runScreen(std::move(screen), drawAlways);
+        } catch (const Exception& e) {
+            ADD_FAILURE() << "Exception: " << e.message();
+        } catch (const ExceptionQuit&) {
+            ADD_FAILURE() << "the screen did not end by itself";
+        }
     }
 
     void solid(const std::string& name, int w, int h, int r, int g, int b) {
