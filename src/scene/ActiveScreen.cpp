@@ -62,7 +62,7 @@ void ActiveScreen::readScreenText(const std::string& text) {
         std::string line = text.substr(start, end - start);
         start = end + 1;
         // Files made on other systems end their lines with CR LF.
-        if (!line.empty() && line.back() == '\r') line.pop_back();
+        while (!line.empty() && line.back() == '\r') line.pop_back();
         handleLine(line.c_str(), current);
     }
 }

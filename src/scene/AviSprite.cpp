@@ -128,12 +128,15 @@ void AviSprite::placeNew() {
 }
 
 void AviSprite::readLine(const char* line) {
-    if (lineformat::startsWith(line, "strAnimName: "))
-        openAvi(line + 13);
-    else if (lineformat::startsWith(line, "bColorKey: "))
+    if (lineformat::startsWith(line, "strAnimName: ")) {
+        // A sprite saved without an animation writes an empty name; reading
+        // it back must not fail on a file named "".
+        if (line[13]) openAvi(line + 13);
+    } else if (lineformat::startsWith(line, "bColorKey: ")) {
         lineformat::parseInt(line, "bColorKey: ", colorKey);
-    else if (lineformat::startsWith(line, "Pos: "))
+    } else if (lineformat::startsWith(line, "Pos: ")) {
         lineformat::parseIntPair(line, "Pos: ", x, y);
+    }
 }
 
 void AviSprite::writeLines(std::string& out) const {

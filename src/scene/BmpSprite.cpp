@@ -271,12 +271,15 @@ void BmpSprite::placeNew() {
 }
 
 void BmpSprite::readLine(const char* line) {
-    if (lineformat::startsWith(line, "strAnimName: "))
-        loadAnim(line + 13);
-    else if (lineformat::startsWith(line, "bColorKey: "))
+    if (lineformat::startsWith(line, "strAnimName: ")) {
+        // A sprite saved without an animation writes an empty name; reading
+        // it back must not fail on a file named "".
+        if (line[13]) loadAnim(line + 13);
+    } else if (lineformat::startsWith(line, "bColorKey: ")) {
         lineformat::parseInt(line, "bColorKey: ", colorKey);
-    else if (lineformat::startsWith(line, "Pos: "))
+    } else if (lineformat::startsWith(line, "Pos: ")) {
         lineformat::parseIntPair(line, "Pos: ", x, y);
+    }
 }
 
 void BmpSprite::writeLines(std::string& out) const {

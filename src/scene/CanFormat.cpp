@@ -91,10 +91,12 @@ size_t decodeCanFrame(const uint8_t* data, size_t size, size_t offset, const Can
     // The part of the frame's columns and rows that falls inside the target.
     int colBegin = 0, colEnd = 0, rowBegin = 0, rowEnd = 0;
     if (target) {
-        colBegin = std::max(0, -h.x);
-        colEnd = static_cast<int>(std::min<int64_t>(width, static_cast<int64_t>(target->width()) - h.x));
-        rowBegin = std::max(0, -h.y);
-        rowEnd = static_cast<int>(std::min<int64_t>(h.height, static_cast<int64_t>(target->height()) - h.y));
+        // In 64 bits: the header's position may be anywhere in the int range.
+        const int64_t x = h.x, y = h.y;
+        colBegin = static_cast<int>(std::clamp<int64_t>(-x, 0, width));
+        colEnd = static_cast<int>(std::clamp<int64_t>(target->width() - x, 0, width));
+        rowBegin = static_cast<int>(std::clamp<int64_t>(-y, 0, h.height));
+        rowEnd = static_cast<int>(std::clamp<int64_t>(target->height() - y, 0, h.height));
     }
     int64_t cursor = 0;
     for (;;) {

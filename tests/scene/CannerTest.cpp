@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <map>
 
 #include "audio/Sound.h"
@@ -87,6 +88,17 @@ TEST(CannerTest, FramesPartlyOutsideTheTargetAreClipped) {
     EXPECT_EQ(written, 4);  // columns 1-2 of the frame, rows 0-1
     EXPECT_EQ(target.at(0, 2), paletteColour(1));
     EXPECT_EQ(target.at(1, 3), paletteColour(1));
+
+    // Positions at the ends of the integer range draw nothing at all.
+    target.fill(0);
+    for (auto [x, y] : std::vector<std::pair<int, int>>{{INT_MIN, 0}, {0, INT_MAX}, {INT_MAX, INT_MIN}}) {
+        Canner far;
+        far.loadCanData("far", countingCan(3, 3, 1, 30, x, y), false, "far.can");
+        far.setTarget(&target);
+        far.restart();
+        far.tick();
+    }
+    for (int i = 0; i < 16; ++i) EXPECT_EQ(target.pixels()[i], 0);
 }
 
 TEST(CannerTest, WithoutATargetFramesAreSteppedOverNotLost) {
