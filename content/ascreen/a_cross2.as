@@ -1,0 +1,154 @@
+bmpBackground: a_cross2
+
+cannerLoop: cross2-wiatrak
+
+sound: voice\g_cross
+sound: voice\g_nameGardener
+sound: voice\g_nameMagician
+sound: voice\g_nameMusician
+sound: voice\g_namePainter
+sound: voice\g_onward
+
+:ActiveArea
+strName: greeting
+strProc: SndProc
+strParam: voice\g_cross 2 a_cross1
+bForceUpdate: 0
+Point: 0,0
+Point: 639,0
+Point: 639,479
+Point: 0,479
+:End
+
+:ActiveArea
+strName: gardener
+strProc: AdvProc
+strParam: a_gardener
+bForceUpdate: 0
+Point: 213,222
+Point: 332,222
+Point: 332,249
+Point: 213,249
+:End
+
+:ActiveArea
+strName: gardenername
+strProc: SndProc
+strParam: voice\g_nameGardener 1
+bForceUpdate: 0
+Point: 213,222
+Point: 332,222
+Point: 332,249
+Point: 213,249
+:End
+
+:ActiveArea
+strName: musician
+strProc: AdvProc
+strParam: a_musician
+bForceUpdate: 0
+Point: 308,258
+Point: 454,258
+Point: 454,285
+Point: 308,285
+:End
+
+:ActiveArea
+strName: musicianname
+strProc: SndProc
+strParam: voice\g_nameMusician 1
+bForceUpdate: 0
+Point: 308,258
+Point: 454,258
+Point: 454,285
+Point: 308,285
+:End
+
+:ActiveArea
+strName: magician
+strProc: AdvProc
+strParam: a_magician
+bForceUpdate: 0
+Point: 243,294
+Point: 332,294
+Point: 332,321
+Point: 243,321
+:End
+
+:ActiveArea
+strName: magicianname
+strProc: SndProc
+strParam: voice\g_nameMagician 1
+bForceUpdate: 0
+Point: 243,294
+Point: 332,294
+Point: 332,321
+Point: 243,321
+:End
+
+:ActiveArea
+strName: painter
+strProc: AdvProc
+strParam: a_painter
+bForceUpdate: 0
+Point: 308,330
+Point: 403,330
+Point: 403,357
+Point: 308,357
+:End
+
+:ActiveArea
+strName: paintername
+strProc: SndProc
+strParam: voice\g_namePainter 1
+bForceUpdate: 0
+Point: 308,330
+Point: 403,330
+Point: 403,357
+Point: 308,357
+:End
+
+:ActiveArea
+strName: onward
+strProc: AdvProc
+strParam: a_cross3
+bForceUpdate: 0
+Point: 296,184
+Point: 340,184
+Point: 340,230
+Point: 296,230
+:End
+
+:ActiveArea
+strName: onwardname
+strProc: SndProc
+strParam: voice\g_onward 1
+bForceUpdate: 0
+Point: 296,184
+Point: 340,184
+Point: 340,230
+Point: 296,230
+:End
+
+:ActiveArea
+strName: mapscrap
+strProc: AdvProc
+strParam: @13
+bForceUpdate: 0
+Point: 486,436
+Point: 514,436
+Point: 514,460
+Point: 486,460
+:End
+
+:ActiveArea
+strName: return
+strProc: AdvProc
+strParam: a_cross1
+bForceUpdate: 0
+Point: 220,410
+Point: 268,410
+Point: 268,454
+Point: 220,454
+:End
+

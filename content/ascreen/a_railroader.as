@@ -1,0 +1,56 @@
+bmpBackground: ext\street
+
+
+sound: voice\g_hiRailroader
+
+:BmpSprite
+strName: house
+strAnimName: ext\railroader
+bColorKey: 1
+Pos: 190,106
+:End
+
+:ActiveArea
+strName: greeting
+strProc: SndProc
+strParam: voice\g_hiRailroader 2 a_cross3
+bForceUpdate: 0
+Point: 0,0
+Point: 639,0
+Point: 639,479
+Point: 0,479
+:End
+
+:ActiveArea
+strName: character
+strProc: SndProc
+strParam: voice\g_hiRailroader 0
+bForceUpdate: 0
+Point: 412,252
+Point: 480,252
+Point: 480,362
+Point: 412,362
+:End
+
+:ActiveArea
+strName: door
+strProc: AdvProc
+strParam: a_railroader2
+bForceUpdate: 0
+Point: 299,282
+Point: 341,282
+Point: 341,354
+Point: 299,354
+:End
+
+:ActiveArea
+strName: return
+strProc: AdvProc
+strParam: a_cross3
+bForceUpdate: 0
+Point: 64,410
+Point: 120,410
+Point: 120,460
+Point: 64,460
+:End
+

@@ -1,0 +1,41 @@
+bmpBackground: dlg\backdrop
+
+
+sound: voice\g_winner
+
+:BmpSprite
+strName: text
+strAnimName: dlg\q_win
+bColorKey: 1
+Pos: 100,80
+:End
+
+:ActiveArea
+strName: praise
+strProc: SndProc
+strParam: voice\g_winner 0
+bForceUpdate: 0
+Point: 0,0
+Point: 639,0
+Point: 639,479
+Point: 0,479
+:End
+
+:BmpSprite
+strName: hurra
+strAnimName: dlg\b_hurra
+bColorKey: 1
+Pos: 215,320
+:End
+
+:ActiveArea
+strName: hurra
+strProc: DialogScreenHandler
+strParam: 1
+bForceUpdate: 0
+Point: 221,326
+Point: 419,326
+Point: 419,392
+Point: 221,392
+:End
+

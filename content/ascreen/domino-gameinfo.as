@@ -1,0 +1,60 @@
+bmpBackground: dlg\backdrop
+
+
+sound: voice\g_info4
+sound: voice\g_play
+
+:BmpSprite
+strName: icon
+strAnimName: icons\g4
+bColorKey: 1
+Pos: 100,76
+:End
+
+:BmpSprite
+strName: text
+strAnimName: dlg\i_4
+bColorKey: 1
+Pos: 240,80
+:End
+
+:ActiveArea
+strName: description
+strProc: SndProc
+strParam: voice\g_info4 0
+bForceUpdate: 0
+Point: 0,0
+Point: 639,0
+Point: 639,479
+Point: 0,479
+:End
+
+:BmpSprite
+strName: play
+strAnimName: dlg\b_play
+bColorKey: 1
+Pos: 202,320
+:End
+
+:ActiveArea
+strName: play
+strProc: DialogScreenHandler
+strParam: 1
+bForceUpdate: 0
+Point: 208,326
+Point: 432,326
+Point: 432,400
+Point: 208,400
+:End
+
+:ActiveArea
+strName: playhint
+strProc: SndProc
+strParam: voice\g_play 1
+bForceUpdate: 0
+Point: 208,326
+Point: 432,326
+Point: 432,400
+Point: 208,400
+:End
+
