@@ -27,7 +27,7 @@ protected:
         saved_ = findGame('3')->factory;
         registerGame('3', [](int d) { return std::make_unique<FakeGame>(d); });
 
-        screenFile("a_start", world::activeScreenText("bg", {
+        screenFile("a_start", world::activeScreenText("backdrop", {
             {"game", "AdvProc", "a_game1", 0, 0, 100, 100},
             {"painter", "AdvProc", "a_painter2", 100, 0, 200, 100},
             {"cross", "AdvProc", "a_cross3", 200, 0, 300, 100},
@@ -36,28 +36,28 @@ protected:
             {"piece", "AdvProc", "@3", 500, 0, 600, 100},
             {"overlap", "AdvProc", "a_overlap", 0, 200, 100, 300},
         }));
-        screenFile("a_painter2", world::activeScreenText("bg", {{"return", "AdvProc", "a_start", 0, 0, 100, 100}}));
-        screenFile("a_cross3", world::activeScreenText("bg", {
+        screenFile("a_painter2", world::activeScreenText("backdrop", {{"return", "AdvProc", "a_start", 0, 0, 100, 100}}));
+        screenFile("a_cross3", world::activeScreenText("backdrop", {
             {"astro", "AdvProc", "a_astronomer", 0, 0, 100, 100},
             {"return", "AdvProc", "a_start", 100, 0, 200, 100},
             {"cook", "AdvProc", "!3", 200, 0, 300, 100},
         }));
-        screenFile("a_astronomer", world::activeScreenText("bg", {
+        screenFile("a_astronomer", world::activeScreenText("backdrop", {
             {"back", "AdvProc", "a_cross3", 0, 0, 100, 100},
             {"book", "AdvProc", "a_book", 100, 0, 200, 100},
         }));
-        screenFile("a_book", world::activeScreenText("bg", {{"home", "AdvProc", "a_home", 0, 0, 100, 100}}));
-        screenFile("a_home", world::activeScreenText("bg", {}));
-        screenFile("a_game1", world::activeScreenText("bg", {
+        screenFile("a_book", world::activeScreenText("backdrop", {{"home", "AdvProc", "a_home", 0, 0, 100, 100}}));
+        screenFile("a_home", world::activeScreenText("backdrop", {}));
+        screenFile("a_game1", world::activeScreenText("backdrop", {
             {"cook", "AdvProc", "!3", 0, 0, 100, 100},
             {"return", "AdvProc", "a_start", 100, 0, 200, 100},
         }));
-        screenFile("a_overlap", world::activeScreenText("bg", {
+        screenFile("a_overlap", world::activeScreenText("backdrop", {
             {"A", "AdvProc", "a_start", 0, 0, 200, 200},
             {"B", "AdvProc", "a_start", 100, 100, 300, 300},
         }));
-        screenFile("cook-gameinfo", world::activeScreenText("bg", {{"go", "DialogScreenHandler", "1", 0, 0, 639, 479}}));
-        screenFile("difficulty", world::activeScreenText("bg", {{"two", "DialogScreenHandler", "2", 0, 0, 639, 479}}));
+        screenFile("cook-gameinfo", world::activeScreenText("backdrop", {{"go", "DialogScreenHandler", "1", 0, 0, 639, 479}}));
+        screenFile("difficulty", world::activeScreenText("backdrop", {{"two", "DialogScreenHandler", "2", 0, 0, 639, 479}}));
         solid("mov-painter", 640, 480, 90, 60, 30);
         can("mov-painter", 32, 16, 3);
         solid("_map\\map00", 640, 480, 10, 10, 10);
@@ -172,7 +172,7 @@ TEST_F(AdventureTest, OverlappingExitAreasKeepTheGoPointerUntilBothAreLeft) {
 }
 
 TEST_F(AdventureTest, HashEndsTheGameAndControlQGoesToTheExit) {
-    screenFile("a_exit01", world::activeScreenText("bg", {{"yes", "AdvProc", "#", 0, 0, 100, 100}}));
+    screenFile("a_exit01", world::activeScreenText("backdrop", {{"yes", "AdvProc", "#", 0, 0, 100, 100}}));
     world::Script s;
     s.ctrlKey(5, 'Q');
     s.click(20, 50, 50);

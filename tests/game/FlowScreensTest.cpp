@@ -31,7 +31,7 @@ protected:
 };
 
 TEST_F(FlowScreensTest, DialogReturnsTheNumberAtTheStartOfTheClickedArgument) {
-    screenFile("ask", world::activeScreenText("bg", {
+    screenFile("ask", world::activeScreenText("backdrop", {
         {"word", "DialogScreenHandler", "x", 0, 0, 100, 100},
         {"zero", "DialogScreenHandler", "0", 100, 0, 200, 100},
         {"minus", "DialogScreenHandler", "-2", 200, 0, 300, 100},
@@ -141,10 +141,10 @@ protected:
     void SetUp() override {
         SmallWorld::SetUp();
         for (int i = 1; i <= 3; ++i) textFile("data_demo/bitmaps/game/level0" + std::to_string(i) + ".txt", "(x 1)\n");
-        screenFile("common-nextlevel", world::activeScreenText("bg", {{"go", "DialogScreenHandler", "1", 0, 0, 320, 480},
+        screenFile("common-nextlevel", world::activeScreenText("backdrop", {{"go", "DialogScreenHandler", "1", 0, 0, 320, 480},
                                                                         {"again", "DialogScreenHandler", "2", 320, 0, 640, 480}}));
-        screenFile("common-winner", world::activeScreenText("bg", {{"ok", "DialogScreenHandler", "1", 0, 0, 640, 480}}));
-        screenFile("common-gameover", world::activeScreenText("bg", {{"again", "DialogScreenHandler", "1", 0, 0, 320, 480},
+        screenFile("common-winner", world::activeScreenText("backdrop", {{"ok", "DialogScreenHandler", "1", 0, 0, 640, 480}}));
+        screenFile("common-gameover", world::activeScreenText("backdrop", {{"again", "DialogScreenHandler", "1", 0, 0, 320, 480},
                                                                        {"end", "DialogScreenHandler", "2", 320, 0, 640, 480}}));
         solid("_map\\map00", 640, 480, 255, 0, 0);
         solid("_map\\map01", 640, 480, 0, 255, 0);

@@ -38,7 +38,7 @@ protected:
         for (const char* dialog : {"common-nextlevel", "common-gameover", "common-winner"}) {
             std::vector<world::Area> areas;
             for (const Area2& h : halves) areas.push_back({h.value, "DialogScreenHandler", h.value, h.x0, 0, h.x1, 480});
-            screenFile(dialog, world::activeScreenText("bg", areas));
+            screenFile(dialog, world::activeScreenText("backdrop", areas));
         }
         std::map<std::string, std::vector<uint8_t>> sounds;
         const auto wav = audiotest::makeWav({}, audiotest::constantSamples16(4410, 1, 1000));

@@ -100,7 +100,7 @@ protected:
         solid("loading", 16, 8, 200, 200, 0);
         solid("black", 640, 480, 0, 0, 0);
         solid("black2", 640, 480, 0, 0, 0);
-        solid("bg", 640, 480, 40, 90, 160);
+        solid("backdrop", 640, 480, 40, 90, 160);
         // "std_font": the font of the games' banners (every glyph a white cell).
         solid("std_font_sheet", 128, 16, 255, 255, 255);
         std::string font = "(gfxfile std_font_sheet)\n(gridx 8)\n(height 16)\n(spacing 1)\n(spacelen 6)\n(gfxdata";

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 
 #include "app/Exception.h"
 #include "platform/Keys.h"
@@ -113,7 +114,6 @@ int translateKey(const SDL_Keysym& k) {
 
 SdlPlatform::SdlPlatform() {
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
     if (SDL_Init(SDL_INIT_TIMER | SDL_INIT_EVENTS) != 0)
         std::fprintf(stderr, "quillmoor: SDL_Init failed: %s\n", SDL_GetError());
@@ -186,9 +186,21 @@ bool SdlPlatform::present(const uint16_t* pixels, int pitchPixels) {
     if (!renderer_ || !texture_) return true;
     if (lost_) {
         lost_ = false;
+        redraw_ = true;
         createTexture();
         return false;
     }
+    const size_t count = static_cast<size_t>(kFrameWidth) * kFrameHeight;
+    bool same = !redraw_ && shown_.size() == count;
+    for (int y = 0; same && y < kFrameHeight; ++y)
+        same = std::memcmp(&shown_[static_cast<size_t>(y) * kFrameWidth], pixels + static_cast<size_t>(y) * pitchPixels,
+                           kFrameWidth * 2) == 0;
+    if (same) return true;
+    shown_.resize(count);
+    for (int y = 0; y < kFrameHeight; ++y)
+        std::memcpy(&shown_[static_cast<size_t>(y) * kFrameWidth], pixels + static_cast<size_t>(y) * pitchPixels,
+                    kFrameWidth * 2);
+    redraw_ = false;
     SDL_UpdateTexture(texture_, nullptr, pixels, pitchPixels * 2);
     int outW = 0, outH = 0;
     SDL_GetRendererOutputSize(renderer_, &outW, &outH);
@@ -216,6 +228,7 @@ void SdlPlatform::mapMouse(int wx, int wy, int& fx, int& fy) const {
 void SdlPlatform::toggleFullscreen() {
     if (!window_) return;
     options_.fullscreen = !options_.fullscreen;
+    redraw_ = true;
     SDL_SetWindowFullscreen(window_, options_.fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
 }
 
@@ -249,6 +262,9 @@ bool SdlPlatform::translate(const SDL_Event& in, Event& out) {
             return true;
         }
         case SDL_WINDOWEVENT:
+            if (in.window.event == SDL_WINDOWEVENT_EXPOSED || in.window.event == SDL_WINDOWEVENT_SIZE_CHANGED ||
+                in.window.event == SDL_WINDOWEVENT_RESTORED)
+                redraw_ = true;
             if (in.window.event == SDL_WINDOWEVENT_FOCUS_GAINED) {
                 out.type = EventType::FocusGained;
                 return true;

@@ -4,6 +4,7 @@
 // virtual-key codes and frame coordinates, and the audio device.
 
 #include <memory>
+#include <vector>
 
 #include "platform/Platform.h"
 
@@ -52,6 +53,10 @@ private:
     WindowOptions options_;
     bool videoReady_ = false;
     bool lost_ = false;
+    // The frame on screen, so an unchanged frame is not shown again (an idle
+    // game then costs almost nothing); window changes force a redraw.
+    std::vector<uint16_t> shown_;
+    bool redraw_ = true;
     bool audioTried_ = false;
     std::unique_ptr<SdlAudio> audio_;
 };
