@@ -29,11 +29,21 @@ void drawPointer(Bitmap* picture) {
 }
 
 void loadStandardPictures() {
+    // Fetched anew over pictures already held (a second start-up in the same
+    // process), the old references are given back, not lost.
     BitmapCache& cache = bitmapCache();
-    gMouse = cache.get("mouse");
-    gMouseGo = cache.get("mouse_go");
-    gMouseDoor = cache.get("mouse_door");
-    gLoading = cache.get("loading");
+    Bitmap* mouse = cache.get("mouse");
+    Bitmap* mouseGo = cache.get("mouse_go");
+    Bitmap* mouseDoor = cache.get("mouse_door");
+    Bitmap* loading = cache.get("loading");
+    cache.release(gLoading);
+    cache.release(gMouseDoor);
+    cache.release(gMouseGo);
+    cache.release(gMouse);
+    gMouse = mouse;
+    gMouseGo = mouseGo;
+    gMouseDoor = mouseDoor;
+    gLoading = loading;
 }
 
 void releaseStandardPictures() {

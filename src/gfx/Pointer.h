@@ -19,7 +19,8 @@ void drawPointer(Bitmap* picture);
 
 // Fetches the four standard pictures from the cache (start-up) and gives them
 // back in the order "loading", "mouse_door", "mouse_go", "mouse" (shut-down);
-// then also the pointer picture. Releasing what was never fetched is harmless.
+// then also the pointer picture. Fetching again gives the old references back;
+// releasing what was never fetched is harmless.
 void loadStandardPictures();
 void releaseStandardPictures();
 // The "loading" picture while the standard pictures are held, else null.

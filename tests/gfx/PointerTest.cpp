@@ -78,6 +78,9 @@ TEST_F(PointerTest, StandardPicturesAreHeldUntilShutDown) {
     EXPECT_EQ(bitmapCache().count(), before + 4);
     EXPECT_EQ(bitmapCache().find("mouse")->refCount, 2);
     ASSERT_NE(loadingPicture(), nullptr);
+    loadStandardPictures();  // a second start-up holds no more than the first
+    EXPECT_EQ(bitmapCache().find("mouse")->refCount, 2);
+    EXPECT_EQ(bitmapCache().find("loading")->refCount, 1);
     releaseStandardPictures();
     EXPECT_EQ(loadingPicture(), nullptr);
     EXPECT_EQ(input().pointerPicture, nullptr);
