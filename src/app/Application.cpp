@@ -21,6 +21,7 @@
 #include "gfx/Pointer.h"
 #include "platform/Platform.h"
 #include "platform/Replay.h"
+#include "platform/TextRasterizer.h"
 #include "scene/SpriteFactory.h"
 
 int mapPieces[16];
@@ -102,6 +103,7 @@ void shutdownApplication() {
     if (platform::hasCurrent()) platform::current().closeWindow();
     destroyMusicPlayer();
     shutdownSound();
+    platform::releaseFonts();
 }
 
 void restoreCachedPictures() { bitmapCache().reloadAll(); }
