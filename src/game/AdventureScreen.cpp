@@ -6,6 +6,7 @@
 #include "app/Application.h"
 #include "app/Trace.h"
 #include "audio/Music.h"
+#include "game/Characters.h"
 #include "game/DemoScreen.h"
 #include "game/DialogScreen.h"
 #include "game/FrameMovieScreen.h"
@@ -26,22 +27,10 @@ int firstVisitMovie[12] = {1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1};
 namespace {
 AdventureScreen* gRunning = nullptr;
 
-struct Character {
-    const char* location;
-    const char* movie;
-    const char* musicAfter;
-};
-
-const Character kCharacters[12] = {
-    {"a_alchemist2", "mov-alchemist", "birds"},   {"a_astronomer2", "mov-astronomer", "_night"},
-    {"a_cook2", "mov-cook", "birds"},             {"a_engineer2", "mov-engineer", "birds"},
-    {"a_fireman2", "mov-fireman", "birds"},       {"a_gardener2", "mov-gardener", "birds"},
-    {"a_magician2", "mov-magician", "birds"},     {"a_musician2", "mov-musician", "birds"},
-    {"a_painter2", "mov-painter", "birds"},       {"a_plumber2", "mov-plumber", "birds"},
-    {"a_programmer2", "mov-programmer", "birds"}, {"a_railroader2", "mov-railroader", "birds"},
-};
-
+// The mouse left an exit or figure area: the ordinary pointer comes back
+// only when it has left every area it entered (areas may overlap).
 void pointerBack() {
+    ++leaveCount;
     if (leaveCount >= enterCount) setPointer("mouse", 0, 0);
 }
 
@@ -62,7 +51,6 @@ bool advProc(Sprite* sprite, int event, const char* param) {
                 setPointer("mouse_go", 0, 0);
             break;
         case AreaEvent::Leave:
-            ++leaveCount;
             pointerBack();
             break;
         default:
@@ -89,7 +77,6 @@ bool cannerProc(Sprite* sprite, int event, const char* param) {
             setPointer("mouse_go", 0, 0);
             break;
         case AreaEvent::Leave:
-            ++leaveCount;
             pointerBack();
             break;
         default:
@@ -150,11 +137,12 @@ void AdventureScreen::loadLocation(const std::string& name) {
     }
     trace("location %s", name.c_str());
     if (previous_ == "a_book" && name == "a_home") restartMusic("birds", true, 100);
-    for (int i = 0; i < 12; ++i) {
-        if (name == kCharacters[i].location && firstVisitMovie[i]) {
+    for (size_t i = 0; i < characters().size(); ++i) {
+        const Character& c = characters()[i];
+        if (name == c.location && firstVisitMovie[i]) {
             firstVisitMovie[i] = 0;
-            runScreen(std::make_unique<MovieScreen>(kCharacters[i].movie), false);
-            restartMusic(kCharacters[i].musicAfter, true, 100);
+            runScreen(std::make_unique<MovieScreen>(c.movie), false);
+            restartMusic(c.musicAfter, true, 100);
         }
     }
     auto screen = std::make_unique<ActiveScreen>();
