@@ -16,7 +16,7 @@ Pos: 220,178
 strName: globe
 strAnimName: globe
 bColorKey: 1
-Pos: 118,250
+Pos: 122,260
 :End
 
 :ActiveArea

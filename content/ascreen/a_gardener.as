@@ -1,4 +1,4 @@
-bmpBackground: ext\meadow
+bmpBackground: ext\street
 
 
 sound: voice\g_hiGardener

@@ -117,10 +117,11 @@ void button(Ctx& ctx, const Node& n) {
     measureText(cr, text, st, tw, th);
     double tx = x + w / 2;
     if (const Node* ic = n.child("stars")) {
+        // Stars in a row at the left, the text centred in the rest.
         int count = ic->integer(0);
-        double sx = x + 26;
-        for (int i = 0; i < count; ++i) drawStar(cr, sx + i * 4, y + h / 2 - 12 + i * 12, 11, 5, Color::rgb(255, 230, 80), 2);
-        tx += 14;
+        double used = 14 + count * 20;
+        for (int i = 0; i < count; ++i) drawStar(cr, x + 24 + i * 20, y + h / 2, 10, 4.5, Color::rgb(255, 230, 80), 2);
+        tx = x + used + (w - used) / 2;
     }
     drawText(cr, tx, y + (h - th) / 2, text, st);
     tagArea(ctx, n, x, y, x + w, y + h);

@@ -125,6 +125,7 @@ int generate(const GeneratorOptions& o) {
         fs::remove_all(tmp);
         fs::create_directories(tmp);
         Output out(tmp, o.preview);
+        if (!o.cache.empty()) fs::create_directories(o.cache);
         auto log = [&](const char* what, size_t count) {
             if (!o.quiet) {
                 double s = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
@@ -241,14 +242,14 @@ int generate(const GeneratorOptions& o) {
             for (const Node& n : voices)
                 audioTasks.push_back([&, node = &n] {
                     bool fallback = false;
-                    auto bytes = renderSpeech(*node, static_cast<int>(node->option("rate", 16000)), tmp, fallback);
+                    auto bytes = renderSpeech(*node, static_cast<int>(node->option("rate", 11025)), tmp, o.cache, fallback);
                     std::lock_guard<std::mutex> lock(audioMutex);
                     fallbacks += fallback;
                     sounds.emplace_back(node->str(0), std::move(bytes));
                 });
             for (const Node& n : music)
                 audioTasks.push_back([&, node = &n] {
-                    auto bytes = renderTrack(*node, static_cast<int>(node->option("kbps", 96)));
+                    auto bytes = renderTrack(*node, static_cast<int>(node->option("kbps", 80)));
                     std::lock_guard<std::mutex> lock(audioMutex);
                     tracks.emplace_back(node->str(0), std::move(bytes));
                 });

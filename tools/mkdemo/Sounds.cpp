@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <cmath>
+#include <cstdio>
 #include <fstream>
 #include <iterator>
 #include <mutex>
@@ -83,21 +84,41 @@ bool speechAvailable() {
     return available;
 }
 
-std::vector<uint8_t> renderSpeech(const Node& node, int rate, const std::string& tempDir, bool& fallbackUsed) {
+std::string textHash(const std::string& text) {
+    uint64_t h = 1469598103934665603ull;
+    for (unsigned char c : text) {
+        h ^= c;
+        h *= 1099511628211ull;
+    }
+    char out[17];
+    std::snprintf(out, sizeof out, "%016llx", static_cast<unsigned long long>(h));
+    return out;
+}
+
+std::vector<uint8_t> renderSpeech(const Node& node, int rate, const std::string& tempDir, const std::string& cacheDir,
+                                  bool& fallbackUsed) {
     const std::string name = node.str(0);
     const std::string text = node.text(1);
     if (text.empty()) node.fail("has no text to say");
     Audio audio;
     fallbackUsed = false;
+    const std::string voice = node.optionText("voice", "pl");
+    const int speed = static_cast<int>(node.option("speed", 140)), pitch = static_cast<int>(node.option("pitch", 50));
+    std::string cached;
+    if (!cacheDir.empty() && speechAvailable()) {
+        cached = cacheDir + "/" +
+                 textHash("1|" + voice + "|" + std::to_string(speed) + "|" + std::to_string(pitch) + "|" +
+                          std::to_string(rate) + "|" + text) +
+                 ".wav";
+        std::ifstream in(cached, std::ios::binary);
+        if (in) return std::vector<uint8_t>((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    }
     if (speechAvailable()) {
         std::string flat;
         for (char c : name) flat += (c == '\\' || c == '/') ? '_' : c;
         const std::string wav = tempDir + "/" + flat + ".speech.wav";
-        std::vector<std::string> args = {"espeak-ng",
-                                         "-v", node.optionText("voice", "pl"),
-                                         "-s", std::to_string(static_cast<int>(node.option("speed", 140))),
-                                         "-p", std::to_string(static_cast<int>(node.option("pitch", 50))),
-                                         "-w", wav, text};
+        std::vector<std::string> args = {"espeak-ng", "-v", voice, "-s", std::to_string(speed),
+                                         "-p", std::to_string(pitch), "-w", wav, text};
         if (!run(args)) throw SourceError(node.where() + "espeak-ng failed for (" + node.key + " " + name + ")");
         std::ifstream in(wav, std::ios::binary);
         std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
@@ -110,7 +131,17 @@ std::vector<uint8_t> renderSpeech(const Node& node, int rate, const std::string&
         audio = murmur(text, rate);
     }
     normalise(audio, 0.9);
-    return wavBytes(audio);
+    std::vector<uint8_t> bytes = wavBytes(audio);
+    if (!cached.empty()) {
+        // Written beside and renamed, so that a cache entry is always whole.
+        const std::string part = cached + ".part" + std::to_string(getpid());
+        std::ofstream out(part, std::ios::binary);
+        out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        out.close();
+        if (out) std::rename(part.c_str(), cached.c_str());
+        else std::remove(part.c_str());
+    }
+    return bytes;
 }
 
 }  // namespace mkdemo

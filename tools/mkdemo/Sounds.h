@@ -22,8 +22,14 @@ std::vector<uint8_t> renderTrack(const Node& score, int kbps);
 // A sound effect: 16-bit mono WAV at 22050 Hz.
 std::vector<uint8_t> renderEffect(const Node& score);
 // A spoken prompt: 16-bit mono WAV at `rate` Hz. `fallbackUsed` tells whether
-// the speech synthesiser was missing.
-std::vector<uint8_t> renderSpeech(const Node& speech, int rate, const std::string& tempDir, bool& fallbackUsed);
+// the speech synthesiser was missing. With a cache folder, prompts already
+// said with the same text and settings are taken from there (the speech
+// synthesiser is the slowest part of the generator).
+std::vector<uint8_t> renderSpeech(const Node& speech, int rate, const std::string& tempDir, const std::string& cacheDir,
+                                  bool& fallbackUsed);
+
+// A 64-bit FNV-1a hash of the text, as 16 hex digits (cache keys).
+std::string textHash(const std::string& text);
 
 // True when the espeak-ng program can be run.
 bool speechAvailable();
