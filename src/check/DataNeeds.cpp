@@ -1,0 +1,170 @@
+#include "check/DataNeeds.h"
+
+#include <cstdio>
+#include <map>
+
+#include "scene/Sprite.h"
+
+namespace check {
+
+namespace {
+
+// The banner texts "Poziom %d", "Brawo! Zadanie wykonane." and "Czas gry: %d/%d".
+const char* const kBannerCharacters = "Poziom Brawo! Zadanie wykonane. Czas gry: 0123456789/";
+
+std::string numbered(const char* format, int n) {
+    char name[96];
+    std::snprintf(name, sizeof name, format, n);
+    return name;
+}
+
+KeyNeed number(const char* key, KeyNeed::Range range, bool integer = false) {
+    KeyNeed k;
+    k.key = key;
+    k.range = range;
+    k.integer = integer;
+    return k;
+}
+
+std::vector<Needs> makeProgramNeeds() {
+    std::vector<Needs> all;
+
+    Needs startUp;
+    startUp.who = "start-up: the pointer and loading pictures";
+    startUp.pictures = {{"mouse"}, {"mouse_go"}, {"mouse_door"}, {"loading"}};
+    all.push_back(startUp);
+
+    Needs logo;
+    logo.who = "the logo screen";
+    logo.pictures = {{"_brightoak", true}};
+    logo.tracks = {"_brightoak"};
+    all.push_back(logo);
+
+    Needs world;
+    world.who = "the world";
+    world.locations = {firstLocation(), "a_exit01", "a_book"};
+    world.sounds = {"click1", "click2"};
+    world.tracks = {"_motyw1", "_motyw2", "_night", "birds"};
+    for (const Trade& t : trades()) world.locations.push_back(t.location);
+    all.push_back(world);
+
+    for (const Trade& t : trades()) {
+        Needs movie;
+        movie.who = std::string("the movie ") + t.movie + ", played on the first visit of " + t.location;
+        movie.pictures = {{"black", true}, {t.movie, true}, {"black2", true}};
+        movie.cans = {t.movie};
+        movie.tracks = {t.movie, t.musicAfter};
+        all.push_back(movie);
+    }
+
+    Needs outro;
+    outro.who = "the outro, shown when all sixteen map pieces are found";
+    outro.pictures = {{"black", true}, {"mov-outro", true}, {"black2", true}};
+    for (int i = 1; i <= 7; ++i) outro.pictures.push_back({numbered("_outro\\outro%03d", i)});
+    outro.tracks = {"mov-outro"};
+    all.push_back(outro);
+
+    Needs map;
+    map.who = "the map screen";
+    for (int i = 0; i <= 16; ++i) map.pictures.push_back({numbered("_map\\map%02d", i), true});
+    map.sounds = {"voice\\g_mapFirst", "voice\\g_mapNext", "voice\\g_mapLast", "map-newPiece"};
+    all.push_back(map);
+
+    Needs demo;
+    demo.who = "the demo picture (!X)";
+    demo.pictures = {{"a_demo", true}};
+    all.push_back(demo);
+
+    Needs dialogs;
+    dialogs.who = "the questions of the games";
+    dialogs.dialogs = {{"difficulty", {1, 2, 3}},
+                       {"common-nextlevel", {1}},
+                       {"common-gameover", {1}},
+                       {"common-winner", {}}};
+    dialogs.fonts = {{"std_font", kBannerCharacters}};
+    dialogs.sounds = {"type01"};
+    all.push_back(dialogs);
+
+    Needs editor;
+    editor.who = "the screen editor (new sprites)";
+    editor.animations = {{"_default", {{"default"}}}};
+    editor.avis = {"globe"};
+    all.push_back(editor);
+
+    return all;
+}
+
+Needs cookNeeds() {
+    Needs n;
+    n.who = "the cook game (!3)";
+    n.pictures = {{"cook\\bkg", true}, {"cook\\plateFull"}, {"cook\\plateEmpty"}, {"cook\\pig-icon"}};
+    n.animations = {{"cook\\pig", {{"default"}, {"eating"}}}, {"boom", {{"boom"}, {"bravo"}}}};
+    ScreenNeed screen;
+    screen.name = "Cook";
+    screen.procs = {"CookProc", "PigProc"};
+    screen.background = false;  // the game draws "cook\bkg" itself
+    screen.sprites = {{"CookProc", SpriteKind::BmpSprite, true, {{"default"}, {"plate", 59}, {"drop"}}, "the cook"}};
+    n.screens = {screen};
+    n.sounds = {"cook\\plate-break", "cook\\plate-put", "cook\\pig-eating", "cook\\pig-done", "cook\\cook-move",
+                "click1"};
+    n.tracks = {"cook", "birds"};
+    n.dialogs = {{"common-nextlevel", {1}}, {"common-gameover", {1}}, {"common-winner", {}}};
+    n.fonts = {{"std_font", kBannerCharacters}};
+    LevelScriptNeed levels;
+    levels.pattern = "bitmaps\\cook\\level%02d";
+    levels.startLevels = {1, 3, 5};  // difficulty 1, 2, 3
+    levels.keys = {number("plateFullSpeed", KeyNeed::Positive),       number("plateEmptySpeed", KeyNeed::Positive),
+                   number("pigHungrySpeed", KeyNeed::Positive),       number("pigEatingSpeed", KeyNeed::Positive),
+                   number("pigEatingTime", KeyNeed::NonNegative, true), number("pigsToFeed", KeyNeed::Positive, true),
+                   number("pigsOnScreen", KeyNeed::Positive, true)};
+    n.levelScripts = {levels};
+    return n;
+}
+
+}  // namespace
+
+const std::vector<std::string>& locationProcs() {
+    static const std::vector<std::string> procs = {"AdvProc", "SndProc", "CannerProc"};
+    return procs;
+}
+
+const std::vector<std::string>& dialogProcs() {
+    static const std::vector<std::string> procs = {"DialogScreenHandler", "SndProc"};
+    return procs;
+}
+
+const char* firstLocation() { return "a_start"; }
+const char* gameMenuPrefix() { return "a_game"; }
+
+const std::vector<Trade>& trades() {
+    static const std::vector<Trade> list = {
+        {"a_alchemist2", "mov-alchemist", "birds"},   {"a_astronomer2", "mov-astronomer", "_night"},
+        {"a_cook2", "mov-cook", "birds"},             {"a_engineer2", "mov-engineer", "birds"},
+        {"a_fireman2", "mov-fireman", "birds"},       {"a_gardener2", "mov-gardener", "birds"},
+        {"a_magician2", "mov-magician", "birds"},     {"a_musician2", "mov-musician", "birds"},
+        {"a_painter2", "mov-painter", "birds"},       {"a_plumber2", "mov-plumber", "birds"},
+        {"a_programmer2", "mov-programmer", "birds"}, {"a_railroader2", "mov-railroader", "birds"},
+    };
+    return list;
+}
+
+const std::vector<Needs>& programNeeds() {
+    static const std::vector<Needs> needs = makeProgramNeeds();
+    return needs;
+}
+
+const Needs* gameNeeds(char code) {
+    static const std::map<char, Needs> table = {
+        {'3', cookNeeds()},
+    };
+    auto it = table.find(code);
+    return it == table.end() ? nullptr : &it->second;
+}
+
+const std::vector<std::string>& rawScriptPrefixes() {
+    // The arkanoid maps are read character by character.
+    static const std::vector<std::string> prefixes = {"bitmaps\\alchemist\\map"};
+    return prefixes;
+}
+
+}  // namespace check
