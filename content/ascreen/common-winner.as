@@ -25,7 +25,7 @@ Point: 0,479
 strName: hurra
 strAnimName: dlg\b_hurra
 bColorKey: 1
-Pos: 215,320
+Pos: 215,290
 :End
 
 :ActiveArea
@@ -33,9 +33,9 @@ strName: hurra
 strProc: DialogScreenHandler
 strParam: 1
 bForceUpdate: 0
-Point: 221,326
-Point: 419,326
-Point: 419,392
-Point: 221,392
+Point: 221,296
+Point: 419,296
+Point: 419,362
+Point: 221,362
 :End
 

@@ -33,7 +33,7 @@ Point: 0,479
 strName: play
 strAnimName: dlg\b_play
 bColorKey: 1
-Pos: 202,320
+Pos: 202,262
 :End
 
 :ActiveArea
@@ -41,10 +41,10 @@ strName: play
 strProc: DialogScreenHandler
 strParam: 1
 bForceUpdate: 0
-Point: 208,326
-Point: 432,326
-Point: 432,400
-Point: 208,400
+Point: 208,268
+Point: 432,268
+Point: 432,342
+Point: 208,342
 :End
 
 :ActiveArea
@@ -52,9 +52,9 @@ strName: playhint
 strProc: SndProc
 strParam: voice\g_play 1
 bForceUpdate: 0
-Point: 208,326
-Point: 432,326
-Point: 432,400
-Point: 208,400
+Point: 208,268
+Point: 432,268
+Point: 432,342
+Point: 208,342
 :End
 

@@ -242,14 +242,14 @@ int generate(const GeneratorOptions& o) {
             for (const Node& n : voices)
                 audioTasks.push_back([&, node = &n] {
                     bool fallback = false;
-                    auto bytes = renderSpeech(*node, static_cast<int>(node->option("rate", 11025)), tmp, o.cache, fallback);
+                    auto bytes = renderSpeech(*node, static_cast<int>(node->option("rate", 10000)), tmp, o.cache, fallback);
                     std::lock_guard<std::mutex> lock(audioMutex);
                     fallbacks += fallback;
                     sounds.emplace_back(node->str(0), std::move(bytes));
                 });
             for (const Node& n : music)
                 audioTasks.push_back([&, node = &n] {
-                    auto bytes = renderTrack(*node, static_cast<int>(node->option("kbps", 80)));
+                    auto bytes = renderTrack(*node, static_cast<int>(node->option("kbps", 64)));
                     std::lock_guard<std::mutex> lock(audioMutex);
                     tracks.emplace_back(node->str(0), std::move(bytes));
                 });
