@@ -134,7 +134,9 @@ PictureInfo renderDescription(const Node& n, Output& out) {
         sizeOf(n, 64, 64, w, h);
         int fps = static_cast<int>(n.option("fps", 12)), frames = static_cast<int>(n.option("frames", 12));
         if (fps < 1 || frames < 1 || frames > 300) n.fail("fps and frames must be positive (at most 300 frames)");
-        Color matte = colorOption(n, "key", Color::rgb(0, 255, 0));
+        // The game keys a video with the first pixel of its freshly made
+        // surface, which is black: clear pixels are written black.
+        Color matte = colorOption(n, "key", Color::rgb(0, 0, 0));
         std::vector<RgbFrame> list;
         Canvas canvas(w, h);
         for (int i = 0; i < frames; ++i) {

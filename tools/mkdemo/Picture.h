@@ -5,7 +5,7 @@
 //      (canner NAME (region x y w h) (fps n) (frames n)))   -> bitmaps\NAME.tga (+ can\NAME.can)
 //   (alias NAME OTHER)                                       -> the same file under a second name
 //   (movie NAME (at x y) (size w h) (fps n) (frames n) elements...)  -> can\NAME.can
-//   (avi NAME (size w h) (fps n) (frames n) elements...)     -> avi\NAME.avi
+//   (avi NAME (size w h) (fps n) (frames n) elements...)     -> avi\NAME.avi (clear pixels black)
 //
 // "opaque" pictures are 24-bit and drawn as they are; "key" pictures are
 // 24-bit with the colour key in the top-left pixel; "alpha" pictures are
