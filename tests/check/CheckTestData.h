@@ -1,0 +1,262 @@
+#pragma once
+// A small but complete data set for the data checker, kept as lists in
+// memory so that each test can break one thing before it is written to a
+// fresh temporary directory: every picture, sound, track, screen, animation,
+// CAN file and script that the code names, a world of locations from
+// "a_start", the dialogs and the cook game's screen and levels.
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "audio/AudioTestSupport.h"
+#include "check/CheckCommand.h"
+#include "check/DataChecker.h"
+#include "check/DataNeeds.h"
+#include "data/ResourcePath.h"
+#include "data/VolumeWriter.h"
+#include "game/GameTable.h"
+#include "gfx/PictureTestSupport.h"
+#include "scene/AviWriter.h"
+#include "scene/CanEncoder.h"
+#include "support/SmallWorld.h"
+
+namespace checktest {
+
+class CheckData : public ::testing::Test {
+protected:
+    // Files by path under the root ("data_demo/ascreen/a_book.as").
+    std::map<std::string, std::string> files;
+    // Pictures by name: full-screen ones (640 x 480) and small ones.
+    std::set<std::string> fullPictures;
+    std::set<std::string> smallPictures;
+    std::set<std::string> cans;
+    std::map<std::string, std::vector<uint8_t>> sounds;  // by name, without ".wav"
+    std::set<std::string> tracks;
+    std::string root;
+
+    void SetUp() override {
+        char pattern[] = "/tmp/qm-check-XXXXXX";
+        root = mkdtemp(pattern);
+        for (const char* p : {"mouse", "mouse_go", "mouse_door", "loading", "cook\\plateFull", "cook\\plateEmpty",
+                              "cook\\pig-icon", "cook\\frame", "boom\\frame", "std_font_sheet"})
+            smallPictures.insert(p);
+        for (const char* p : {"_brightoak", "black", "black2", "mov-outro", "a_demo", "cook\\bkg", "bg_world"})
+            fullPictures.insert(p);
+        for (int i = 1; i <= 7; ++i) smallPictures.insert(numbered("_outro\\outro%03d", i));
+        for (int i = 0; i <= 16; ++i) fullPictures.insert(numbered("_map\\map%02d", i));
+        for (const char* t : {"_brightoak", "_motyw1", "_motyw2", "_night", "birds", "mov-outro", "cook"})
+            tracks.insert(t);
+        for (const char* s : {"click1", "click2", "type01", "voice\\g_mapFirst", "voice\\g_mapNext", "voice\\g_mapLast",
+                              "map-newPiece", "cook\\plate-break", "cook\\plate-put", "cook\\pig-eating",
+                              "cook\\pig-done", "cook\\cook-move", "voice\\hello"})
+            sounds[s] = wav();
+
+        // The world: a_start leads to the book, the exit and every trade's
+        // second location; each of those leads back.
+        std::vector<world::Area> startAreas = {{"book", "AdvProc", "a_book", 0, 0, 100, 100},
+                                               {"exit", "AdvProc", "a_exit01", 100, 0, 200, 100}};
+        int x = 0;
+        for (const check::Trade& t : check::trades()) {
+            fullPictures.insert(t.movie);
+            cans.insert(t.movie);
+            tracks.insert(t.movie);
+            std::vector<world::Area> areas = {{"return", "AdvProc", "a_start", 0, 0, 100, 100}};
+            if (std::string(t.location) == "a_cook2") areas.push_back({"game3", "AdvProc", "!3", 200, 200, 300, 300});
+            screen(t.location, world::activeScreenText("bg_world", areas));
+            startAreas.push_back({t.location, "AdvProc", t.location, x, 200, x + 40, 240});
+            x += 45;
+        }
+        screen("a_start", world::activeScreenText("bg_world", startAreas));
+        screen("a_book", world::activeScreenText("bg_world", {{"onward", "AdvProc", "a_start", 0, 0, 100, 100}}));
+        screen("a_exit01", world::activeScreenText("bg_world", {{"yes", "AdvProc", "#", 0, 0, 100, 100},
+                                                          {"return", "AdvProc", "a_start", 200, 0, 300, 100},
+                                                          {"hello", "SndProc", "voice\\hello 2 a_start", 0, 0, 640,
+                                                           480}},
+                                                   {"sound: voice\\hello"}));
+
+        // Dialogs.
+        dialog("difficulty", {1, 2, 3});
+        dialog("common-nextlevel", {1, 2});
+        dialog("common-gameover", {1, 2});
+        dialog("common-winner", {1});
+        for (const GameInfo& g : gameTable()) dialog(g.description, {1});
+
+        // Animations and the banner font.
+        files["data_demo/bitmaps/_default.anm"] = "(speed 10) (bmp boom\\frame)\n";
+        files["data_demo/bitmaps/boom.anm"] =
+            "(speed 10)\n(bmp boom\\frame)\n(bmp boom\\frame)\n(anim boom (loop 0 0 0 0))\n(anim bravo (loop 1 1 0 0))\n";
+        files["data_demo/bitmaps/cook/pig.anm"] =
+            "(speed 8)\n(bmp cook\\frame)\n(bmp cook\\frame)\n(anim eating (loop 1 1 0 0))\n";
+        files["data_demo/bitmaps/cook/cook.anm"] = cookAnimation("(loop 45 59 30 1) (loop 0 3 4 0)");
+        std::string font = "(gfxfile std_font_sheet)\n(gridx 8)\n(height 16)\n(spacing 1)\n(spacelen 6)\n(gfxdata";
+        for (char c : std::string("PoziomBraw!Zdanekyc.0123456789:sgC/")) font += std::string(" (char ") + c + " 8)";
+        files["data_demo/bitmaps/std_font.txt"] = font + ")\n";
+        files["data_demo/avi/globe.avi"] = encodeAvi({RgbFrame(8, 8), RgbFrame(8, 8)});
+
+        // The cook game.
+        files["data_demo/ascreen/Cook.as"] =
+            "bmpBackground: \n\n\n\n:BmpSprite\nstrName: cook\nstrProc: CookProc\nstrParam: \nbForceUpdate: 1\n"
+            "strAnimName: cook\\cook\nbColorKey: 1\nPos: 447,187\n:End\n\n" +
+            world::activeScreenText("", {{"table1", "PigProc", "1", 0, 160, 470, 200}}).substr(17);
+        for (int level = 1; level <= 5; ++level) files[cookLevelPath(level)] = cookLevel();
+    }
+
+    void TearDown() override {
+        std::error_code ignored;
+        std::filesystem::remove_all(root, ignored);
+    }
+
+    static std::string numbered(const char* format, int n) {
+        char text[64];
+        std::snprintf(text, sizeof text, format, n);
+        return text;
+    }
+    static std::vector<uint8_t> wav() {
+        return audiotest::makeWav(audiotest::WavLayout{}, audiotest::constantSamples16(200, 1, 1000));
+    }
+    static std::string cookLevelPath(int n) { return numbered("data_demo/bitmaps/cook/level%02d.txt", n); }
+    static std::string cookLevel() {
+        return "(plateFullSpeed 4.00)\n(plateEmptySpeed 1.50)\n(pigHungrySpeed 0.30)\n(pigEatingSpeed 3.00)\n"
+               "(pigEatingTime 400)\n(pigsToFeed 3)\n(pigsOnScreen 1)\n";
+    }
+    // The cook's animation: 62 frames and the given chunks for "plate".
+    static std::string cookAnimation(const std::string& plateChunks) {
+        std::string s = "(speed 6)\n";
+        for (int i = 0; i < 62; ++i) s += "(bmp cook\\frame)\n";
+        return s + "(anim default (loop 0 3 4 0))\n(anim plate " + plateChunks +
+               ")\n(anim drop (loop 60 61 6 3) (loop 61 61 0 0))\n";
+    }
+
+    void screen(const std::string& name, const std::string& text) { files["data_demo/ascreen/" + name + ".as"] = text; }
+    std::string& screenText(const std::string& name) { return files.at("data_demo/ascreen/" + name + ".as"); }
+
+    void dialog(const std::string& name, const std::vector<int>& answers) {
+        std::vector<world::Area> areas;
+        int x = 0;
+        for (int a : answers) {
+            areas.push_back({"answer" + std::to_string(a), "DialogScreenHandler", std::to_string(a), x, 0, x + 50, 50});
+            x += 60;
+        }
+        screen(name, world::activeScreenText("bg_world", areas));
+    }
+
+    // Replaces the first `from` in a file.
+    void replace(const std::string& path, const std::string& from, const std::string& to) {
+        std::string& text = files.at(path);
+        const size_t at = text.find(from);
+        ASSERT_NE(at, std::string::npos) << from << " not in " << path;
+        text.replace(at, from.size(), to);
+    }
+
+    // The 1-based line of the first line of `path` holding `needle`.
+    int lineOf(const std::string& path, const std::string& needle) const {
+        const std::string& text = files.at(path);
+        const size_t at = text.find(needle);
+        if (at == std::string::npos) return -1;
+        int line = 1;
+        for (size_t i = 0; i < at; ++i) line += text[i] == '\n';
+        return line;
+    }
+
+    static std::string pictureFile(std::string name) {
+        for (char& c : name)
+            if (c == '\\') c = '/';
+        return "data_demo/bitmaps/" + name + ".tga";
+    }
+
+    void write() {
+        namespace fs = std::filesystem;
+        fs::remove_all(root + "/data_demo");
+        fs::remove(root + "/full.tga");
+        auto put = [&](const std::string& relative, const std::string& bytes) {
+            const fs::path p = root + "/" + relative;
+            fs::create_directories(p.parent_path());
+            std::ofstream(p, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        };
+        auto asText = [](const std::vector<uint8_t>& v) { return std::string(v.begin(), v.end()); };
+        for (const auto& [path, text] : files) put(path, text);
+
+        testpics::Image small(8, 8);
+        small.fill(200, 60, 60);
+        small.set(0, 0, 0, 255, 0);
+        testpics::Image sheet(320, 16);
+        sheet.fill(255, 255, 255);
+        for (const std::string& p : smallPictures) put(pictureFile(p), asText(p == "std_font_sheet" ? sheet.tga() : small.tga()));
+        // Full-screen pictures share one file through links, to stay quick.
+        testpics::Image full(640, 480);
+        full.fill(40, 90, 160);
+        put("full.tga", asText(full.tga()));
+        for (const std::string& p : fullPictures) {
+            const fs::path link = root + "/" + pictureFile(p);
+            fs::create_directories(link.parent_path());
+            fs::create_symlink(root + "/full.tga", link);
+        }
+        for (const std::string& c : cans) {
+            CanEncoder encoder(8, 8, 0, 0, 30);
+            for (int i = 0; i < 2; ++i) {
+                RgbFrame f(8, 8);
+                f.set(0, 0, static_cast<uint8_t>(i * 90), 20, 20);
+                encoder.addFrame(f);
+            }
+            put("data_demo/can/" + c + ".can", encoder.data());
+        }
+        VolumeWriter soundVolume;
+        for (const auto& [name, bytes] : sounds) soundVolume.add(name + ".wav", bytes);
+        soundVolume.write(root + "/data_demo/sounds.vol");
+        static const std::vector<uint8_t> mp3 = audiotest::encodeMp3(audiotest::sine(0.2, 440.0, 0.3));
+        VolumeWriter trackVolume;
+        for (const std::string& t : tracks) trackVolume.add(t + ".mp3", mp3);
+        trackVolume.write(root + "/data_demo/tracks.vol");
+        clearPathCache();
+    }
+
+    check::Report check() {
+        write();
+        return check::DataChecker(root).run();
+    }
+
+    // Runs the command line on the data set; `out` gets what it prints.
+    int command(std::string& out, std::vector<std::string> options = {}) {
+        write();
+        std::vector<std::string> args = {"quillmoor-check"};
+        args.insert(args.end(), options.begin(), options.end());
+        args.push_back(root);
+        std::vector<char*> argv;
+        for (std::string& a : args) argv.push_back(a.data());
+        FILE* o = std::tmpfile();
+        FILE* e = std::tmpfile();
+        const int status = checkCommand(static_cast<int>(argv.size()), argv.data(), o, e);
+        out.clear();
+        std::rewind(o);
+        char buffer[4096];
+        size_t n;
+        while ((n = std::fread(buffer, 1, sizeof buffer, o)) > 0) out.append(buffer, n);
+        std::fclose(o);
+        std::fclose(e);
+        return status;
+    }
+
+    // The line of the first error of `file` whose message holds `part`; -1 when none.
+    static int findingLine(const check::Report& report, const std::string& file, const std::string& part) {
+        for (const check::Finding& f : report.findings())
+            if (!f.warning && f.file == file && f.message.find(part) != std::string::npos) return f.line;
+        return -1;
+    }
+
+    // The report's lines, for failure messages.
+    static std::string listing(const check::Report& report) {
+        std::string out;
+        for (const std::string& line : report.lines(true)) out += line + "\n";
+        return out;
+    }
+};
+
+}  // namespace checktest
