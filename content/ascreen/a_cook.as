@@ -7,7 +7,7 @@ sound: voice\g_hiCook
 strName: house
 strAnimName: ext\cook
 bColorKey: 1
-Pos: 190,106
+Pos: 190,156
 :End
 
 :ActiveArea

@@ -7,7 +7,7 @@ sound: voice\g_hiEngineer
 strName: house
 strAnimName: ext\engineer
 bColorKey: 1
-Pos: 190,106
+Pos: 190,156
 :End
 
 :ActiveArea

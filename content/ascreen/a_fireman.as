@@ -7,7 +7,7 @@ sound: voice\g_hiFireman
 strName: house
 strAnimName: ext\fireman
 bColorKey: 1
-Pos: 190,106
+Pos: 190,156
 :End
 
 :ActiveArea

@@ -7,7 +7,7 @@ sound: voice\g_hiGardener
 strName: house
 strAnimName: ext\gardener
 bColorKey: 1
-Pos: 190,106
+Pos: 190,156
 :End
 
 :ActiveArea

@@ -7,7 +7,7 @@ sound: voice\g_hiMusician
 strName: house
 strAnimName: ext\musician
 bColorKey: 1
-Pos: 190,106
+Pos: 190,156
 :End
 
 :ActiveArea

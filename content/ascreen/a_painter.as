@@ -7,7 +7,7 @@ sound: voice\g_hiPainter
 strName: house
 strAnimName: ext\painter
 bColorKey: 1
-Pos: 190,106
+Pos: 190,156
 :End
 
 :ActiveArea

@@ -7,7 +7,7 @@ sound: voice\g_hiPlumber
 strName: house
 strAnimName: ext\plumber
 bColorKey: 1
-Pos: 190,106
+Pos: 190,156
 :End
 
 :ActiveArea

@@ -7,7 +7,7 @@ sound: voice\g_hiProgrammer
 strName: house
 strAnimName: ext\programmer
 bColorKey: 1
-Pos: 190,106
+Pos: 190,156
 :End
 
 :ActiveArea

@@ -7,7 +7,7 @@ sound: voice\g_hiRailroader
 strName: house
 strAnimName: ext\railroader
 bColorKey: 1
-Pos: 190,106
+Pos: 190,156
 :End
 
 :ActiveArea
