@@ -74,6 +74,13 @@ std::string AssetChecker::displayPath(const std::string& dataPath) {
 
 std::string AssetChecker::displayPath(int kind, const std::string& name) { return displayPath(resourcePath(kind, name)); }
 
+std::string AssetChecker::summary() const {
+    auto count = [](size_t n, const char* what) { return std::to_string(n) + " " + what; };
+    return count(pictures_.size(), "pictures") + ", " + count(anims_.size(), "animations") + ", " +
+           count(cans_.size(), "CAN files") + ", " + count(soundState_.size(), "sounds") + ", " +
+           count(trackState_.size(), "tracks");
+}
+
 void AssetChecker::markRead(const std::string& dataPath) { read_.insert(resolvePath(dataPath)); }
 bool AssetChecker::wasRead(const std::string& dataPath) const { return read_.count(resolvePath(dataPath)) != 0; }
 

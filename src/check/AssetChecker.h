@@ -65,6 +65,8 @@ public:
     // Data files already read (resolved paths), so that the check of files
     // nobody names can skip them.
     void markRead(const std::string& dataPath);
+    // How many distinct things were looked at (for the summary line).
+    std::string summary() const;
     bool wasRead(const std::string& dataPath) const;
 
 private:

@@ -43,7 +43,7 @@ int checkCommand(int argc, char** argv, std::FILE* out, std::FILE* err) {
     const int errors = report.errorCount();
     const int hidden = warnings ? 0 : report.warningCount();
     if (errors == 0)
-        std::fprintf(err, "quillmoor-check: %s/data_demo is clean", root.c_str());
+        std::fprintf(err, "quillmoor-check: %s/data_demo is clean (%s)", root.c_str(), checker.summary().c_str());
     else
         std::fprintf(err, "quillmoor-check: %d problem%s in %s/data_demo", errors, errors == 1 ? "" : "s",
                      root.c_str());

@@ -86,6 +86,10 @@ Report DataChecker::run() {
     return report_;
 }
 
+std::string DataChecker::summary() const {
+    return std::to_string(screensRead_) + " screens, " + assets_.summary();
+}
+
 // ---------------------------------------------------------------------------
 // What the code names
 
@@ -120,6 +124,7 @@ bool DataChecker::readScreen(const std::string& name, ScreenFile& out, std::stri
     std::string text;
     if (!readDataFile(path, text)) return false;
     assets_.markRead(path);
+    ++screensRead_;
     out = readScreenFile(text);
     return true;
 }

@@ -25,6 +25,8 @@ public:
     explicit DataChecker(std::string root);
 
     Report run();
+    // What run() read: "53 screens, 178 pictures, ...".
+    std::string summary() const;
 
 private:
     struct Context {
@@ -71,6 +73,7 @@ private:
     std::set<char> gamesOffered_;
     std::map<std::string, std::set<int>> dialogAnswers_;  // dialogs read, by lower-case name
     std::set<std::string> gameScreensRead_;
+    int screensRead_ = 0;
 };
 
 }  // namespace check
