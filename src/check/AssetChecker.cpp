@@ -35,8 +35,9 @@ std::string quote(const std::string& s) { return "\"" + s + "\""; }
 
 int16_t clamp16(long long v) { return static_cast<int16_t>(v < -32768 ? -32768 : v > 32767 ? 32767 : v); }
 
-// How long a mode is played to see whether it reaches a frame: ten seconds.
-constexpr int kReachTicks = 300;
+// How long a mode is played to see whether it reaches a frame: a minute, so
+// that even a slow mode (one frame a second) gets through sixty frames.
+constexpr int kReachTicks = 1800;
 
 }  // namespace
 
