@@ -136,17 +136,7 @@ const std::vector<std::string>& dialogProcs() {
 const char* firstLocation() { return "a_start"; }
 const char* gameMenuPrefix() { return "a_game"; }
 
-const std::vector<Trade>& trades() {
-    static const std::vector<Trade> list = {
-        {"a_alchemist2", "mov-alchemist", "birds"},   {"a_astronomer2", "mov-astronomer", "_night"},
-        {"a_cook2", "mov-cook", "birds"},             {"a_engineer2", "mov-engineer", "birds"},
-        {"a_fireman2", "mov-fireman", "birds"},       {"a_gardener2", "mov-gardener", "birds"},
-        {"a_magician2", "mov-magician", "birds"},     {"a_musician2", "mov-musician", "birds"},
-        {"a_painter2", "mov-painter", "birds"},       {"a_plumber2", "mov-plumber", "birds"},
-        {"a_programmer2", "mov-programmer", "birds"}, {"a_railroader2", "mov-railroader", "birds"},
-    };
-    return list;
-}
+const std::array<Trade, 12>& trades() { return characters(); }
 
 const std::vector<Needs>& programNeeds() {
     static const std::vector<Needs> needs = makeProgramNeeds();

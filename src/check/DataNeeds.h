@@ -10,8 +10,11 @@
 // registers, the sprites it drives and the animation modes it sets, its
 // pictures, sounds, track and the keys of its level scripts.
 
+#include <array>
 #include <string>
 #include <vector>
+
+#include "game/Characters.h"
 
 namespace check {
 
@@ -96,13 +99,8 @@ struct Needs {
     std::vector<LevelScriptNeed> levelScripts;
 };
 
-// A character of the world: the second location, where the character's movie
-// plays on the first visit, and the track that follows the movie.
-struct Trade {
-    const char* location;
-    const char* movie;
-    const char* musicAfter;
-};
+// The characters of the world (second location, movie, music after it).
+using Trade = Character;
 
 // The procedures every location and every dialog registers.
 const std::vector<std::string>& locationProcs();
@@ -113,7 +111,7 @@ const char* firstLocation();
 // Locations whose name starts with this are game menus.
 const char* gameMenuPrefix();
 
-const std::vector<Trade>& trades();
+const std::array<Trade, 12>& trades();
 
 // Everything outside the mini-games: start-up, logo, world, movies, outro,
 // map, demo picture, the common dialogs, the banner and the editor defaults.
