@@ -18,6 +18,19 @@
 
 bool gShowFps = false;
 
+namespace {
+std::vector<Screen*> gStack;
+
+// Keeps the screen on the stack while its runScreen runs, also when an
+// exception leaves it.
+struct StackEntry {
+    explicit StackEntry(Screen* s) { gStack.push_back(s); }
+    ~StackEntry() { gStack.pop_back(); }
+};
+}  // namespace
+
+const std::vector<Screen*>& screenStack() { return gStack; }
+
 std::string Screen::traceName() const {
     int status = 0;
     char* demangled = abi::__cxa_demangle(typeid(*this).name(), nullptr, nullptr, &status);
@@ -88,6 +101,7 @@ uint32_t runScreen(std::unique_ptr<Screen> screen, bool drawAlways) {
     if (!screen) return 0;
 
     const std::string name = screen->traceName();
+    StackEntry onStack(screen.get());
     try {
         showLoading();
         trace("screen-enter %s", name.c_str());

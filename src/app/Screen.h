@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 class Screen {
 public:
@@ -37,6 +38,9 @@ template <class T, class... Args>
 uint32_t runNewScreen(bool drawAlways, Args&&... args) {
     return runScreen(std::make_unique<T>(std::forward<Args>(args)...), drawAlways);
 }
+
+// The screens running now, outermost first (the call stack of runScreen).
+const std::vector<Screen*>& screenStack();
 
 // Draws the "loading" picture in the bottom-right corner of what is on screen.
 void showLoading();
