@@ -423,6 +423,11 @@ void DataChecker::checkLevelScripts(const LevelScriptNeed& need, const std::stri
             report_.error(file, 0, "Cannot read script file: " + path);
             continue;
         }
+        if (need.readRaw) {
+            const std::string problem = need.readRaw(text, resolvePath(path));
+            if (!problem.empty()) report_.error(file, 0, problem + " (" + who + " reads it)");
+            continue;
+        }
         const std::vector<ScriptProblem> syntax = checkScriptSyntax(text);
         for (const ScriptProblem& p : syntax) report_.error(file, p.line, p.message);
         const KeyedScript script = readKeyedScript(text, need.keys);
