@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <map>
 
+#include "app/Exception.h"
+#include "games/alchemist/AlchemistField.h"
 #include "scene/Sprite.h"
 
 namespace check {
@@ -121,6 +123,45 @@ Needs cookNeeds() {
     return n;
 }
 
+// The alchemist's brick breaker (!0). Its maps are read character by character.
+Needs alchemistNeeds() {
+    Needs n;
+    n.who = "the alchemist's brick breaker (!0)";
+    n.pictures = {{"Alchemist\\bkg", true}, {"Alchemist\\ball"}};
+    for (int d = 1; d <= 3; ++d)
+        for (int h = 0; h <= 2; ++h) n.pictures.push_back({numbered("Alchemist\\bar%d-h", d) + std::to_string(h)});
+    for (int row = 0; row < 5; ++row)
+        for (int frame = 0; frame < 5; ++frame)
+            n.pictures.push_back({numbered("Alchemist\\%02d-", row) + numbered("%02d", frame)});
+    n.animations = {{"boom", {{"boom"}}}};
+    n.sounds = {"Arkanoid\\hit", "Arkanoid\\break"};
+    n.tracks = {"arkanoid"};
+    n.dialogs = {{"common-nextlevel", {1}}, {"common-gameover", {1}}, {"common-winner", {}}};
+    n.fonts = {{"std_font", kBannerCharacters}};
+    LevelScriptNeed levels;
+    levels.pattern = "bitmaps\\alchemist\\map%02d";
+    levels.startLevels = {1};
+    levels.readRaw = [](const std::string& text, const std::string& path) -> std::string {
+        AlchemistField field;
+        int maxVx = 0, maxVy = 0;
+        try {
+            field.readLevel(text, path, maxVx, maxVy);
+        } catch (const Exception& e) {
+            return std::string(e.message()) + " (the file must begin with \"(maxVel <x> <y> )\")";
+        }
+        if (maxVy <= 0) return "maxVel: the vertical speed must be above 0, or the ball never leaves the bar";
+        if (maxVx < 0) return "maxVel: the horizontal speed must not be negative";
+        if (field.countBricks() == 0) return "no brick (digit) in the field: the level is solved as soon as it starts";
+        for (int c = 1; c < AlchemistField::kColumns - 1; ++c)
+            for (int r = 1; r < AlchemistField::kRows - 1; ++r)
+                if (field.cell(c, r).kind == AlchemistField::Brick && field.cell(c, r).pictureRow > 4)
+                    return "a brick digit above 4: only the colours 0 to 4 have pictures";
+        return "";
+    };
+    n.levelScripts = {levels};
+    return n;
+}
+
 }  // namespace
 
 const std::vector<std::string>& locationProcs() {
@@ -145,6 +186,7 @@ const std::vector<Needs>& programNeeds() {
 
 const Needs* gameNeeds(char code) {
     static const std::map<char, Needs> table = {
+        {'0', alchemistNeeds()},
         {'3', cookNeeds()},
     };
     auto it = table.find(code);

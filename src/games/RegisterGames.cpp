@@ -3,9 +3,11 @@
 #include <memory>
 
 #include "game/GameTable.h"
+#include "games/alchemist/AlchemistScreen.h"
 #include "games/cook/CookScreen.h"
 
 void registerGames() {
     // One line per game: registerGame(code, factory taking the difficulty).
+    registerGame('0', [](int difficulty) { return std::make_unique<AlchemistScreen>(difficulty); });
     registerGame('3', [](int difficulty) { return std::make_unique<CookScreen>(difficulty); });
 }

@@ -70,6 +70,8 @@ protected:
             tracks.insert(t.movie);
             std::vector<world::Area> areas = {{"return", "AdvProc", "a_start", 0, 0, 100, 100}};
             if (std::string(t.location) == "a_cook2") areas.push_back({"game3", "AdvProc", "!3", 200, 200, 300, 300});
+            if (std::string(t.location) == "a_alchemist2")
+                areas.push_back({"game0", "AdvProc", "!0", 200, 200, 300, 300});
             screen(t.location, world::activeScreenText("bg_world", areas));
             startAreas.push_back({t.location, "AdvProc", t.location, x, 200, x + 40, 240});
             x += 45;
@@ -107,6 +109,21 @@ protected:
             "strAnimName: cook\\cook\nbColorKey: 1\nPos: 447,187\n:End\n\n" +
             world::activeScreenText("", {{"table1", "PigProc", "1", 0, 160, 470, 200}}).substr(17);
         for (int level = 1; level <= 5; ++level) files[cookLevelPath(level)] = cookLevel();
+
+        // The other built games: what their needs name, plus their levels.
+        addGameNeeds('0');
+        files["data_demo/bitmaps/alchemist/map01.txt"] = "(maxVel 3 5 )0000";
+    }
+
+    // The pictures, sounds and tracks a game's needs name (pictures as small
+    // or full-screen ones); screens, animations and levels are the caller's.
+    void addGameNeeds(char code) {
+        const check::Needs* needs = check::gameNeeds(code);
+        ASSERT_NE(needs, nullptr) << code;
+        for (const check::PictureNeed& p : needs->pictures)
+            (p.fullScreen ? fullPictures : smallPictures).insert(p.name);
+        for (const std::string& s : needs->sounds) sounds[s] = wav();
+        for (const std::string& t : needs->tracks) tracks.insert(t);
     }
 
     void TearDown() override {

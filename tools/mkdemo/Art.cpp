@@ -16,6 +16,7 @@ const std::map<std::string, Element>& elements() {
         registerUi(m);
         registerMap(m);
         registerGame(m);
+        registerAlchemist(m);
         return m;
     }();
     return table;

@@ -57,6 +57,7 @@ void registerIcons(std::map<std::string, Element>& m);
 void registerUi(std::map<std::string, Element>& m);
 void registerMap(std::map<std::string, Element>& m);
 void registerGame(std::map<std::string, Element>& m);
+void registerAlchemist(std::map<std::string, Element>& m);
 
 // Direct calls used across groups.
 struct Pose {
