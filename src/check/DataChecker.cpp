@@ -397,11 +397,17 @@ void DataChecker::checkGameScreen(const ScreenNeed& need, const std::string& who
 
 void DataChecker::checkLevelScripts(const LevelScriptNeed& need, const std::string& who) {
     const LevelScripts scripts("check", need.pattern);
-    constexpr int kLastLevel = 99;
+    // A pattern without a number names one script of the game's levels.
+    const bool single = need.pattern.find('%') == std::string::npos;
+    const int lastLevel = single ? 1 : 99;
     std::vector<int> present;
-    for (int n = 1; n <= kLastLevel; ++n)
+    for (int n = 1; n <= lastLevel; ++n)
         if (scripts.exists(n)) present.push_back(n);
-    for (size_t d = 0; d < need.startLevels.size(); ++d) {
+    if (single && present.empty())
+        report_.error(AssetChecker::displayPath(scripts.path(1)), 0,
+                      "script " + quote(scripts.name(1)) + " does not exist: " + who +
+                          " reads it at its start (Cannot read script file)");
+    for (size_t d = 0; d < need.startLevels.size() && !single; ++d) {
         const int level = need.startLevels[d];
         if (!scripts.exists(level))
             report_.error(AssetChecker::displayPath(scripts.path(level)), 0,
@@ -410,7 +416,7 @@ void DataChecker::checkLevelScripts(const LevelScriptNeed& need, const std::stri
                               " (Cannot read script file)");
     }
     int firstGap = 1;
-    while (scripts.exists(firstGap)) ++firstGap;
+    while (firstGap <= lastLevel && scripts.exists(firstGap)) ++firstGap;
     for (int n : present) {
         const std::string path = scripts.path(n);
         const std::string file = AssetChecker::displayPath(path);

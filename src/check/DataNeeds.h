@@ -78,7 +78,8 @@ struct KeyNeed {
 };
 
 // Numbered level scripts: pattern "bitmaps\cook\level%02d" (a script name),
-// levels counted from 1.
+// levels counted from 1. A pattern without a number names one script that
+// describes all levels ("bitmaps\comets\levels").
 struct LevelScriptNeed {
     std::string pattern;
     std::vector<int> startLevels;  // levels a run starts at: they must exist
