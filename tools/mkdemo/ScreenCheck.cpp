@@ -5,6 +5,9 @@
 #include <cstdlib>
 #include <sstream>
 
+#include "check/DataNeeds.h"
+#include "game/GameTable.h"
+
 namespace mkdemo {
 
 std::string lower(const std::string& s) {
@@ -19,6 +22,16 @@ bool starts(const std::string& line, const char* key) { return line.rfind(key, 0
 
 bool contains(const std::vector<std::string>& list, const std::string& item) {
     return std::find(list.begin(), list.end(), lower(item)) != list.end();
+}
+
+// The procedures a mini-game registers before loading this screen, as its
+// needs list them; null when the screen is no game's own.
+const std::vector<std::string>* gameScreenProcs(const std::string& name) {
+    for (const GameInfo& g : gameTable())
+        if (const check::Needs* needs = check::gameNeeds(g.code))
+            for (const check::ScreenNeed& screen : needs->screens)
+                if (lower(screen.name) == lower(name)) return &screen.procs;
+    return nullptr;
 }
 
 }  // namespace
@@ -88,7 +101,8 @@ std::vector<std::string> checkScreen(const ScreenFile& s, const DataIndex& index
     std::vector<std::string> out = s.problems;
     auto at = [&](int line, const std::string& m) { out.push_back(s.path + ":" + std::to_string(line) + ": " + m); };
     const bool location = lower(s.name).rfind("a_", 0) == 0;
-    const bool dialog = !location && lower(s.name) != "cook";
+    const std::vector<std::string>* gameProcs = location ? nullptr : gameScreenProcs(s.name);
+    const bool dialog = !location && !gameProcs;
 
     // The layers a click can land on: the background and every picture sprite.
     struct Layer {
@@ -141,7 +155,7 @@ std::vector<std::string> checkScreen(const ScreenFile& s, const DataIndex& index
         std::vector<std::string> allowed;
         if (location) allowed = {"AdvProc", "SndProc", "CannerProc"};
         else if (dialog) allowed = {"DialogScreenHandler", "SndProc"};
-        else allowed = {"CookProc", "PigProc"};
+        else allowed = *gameProcs;
         if (std::find(allowed.begin(), allowed.end(), sp.proc) == allowed.end()) {
             at(sp.line, "procedure '" + sp.proc + "' is not registered by this screen");
             continue;
