@@ -162,6 +162,29 @@ Needs alchemistNeeds() {
     return n;
 }
 
+// The comets game (!1).
+Needs cometsNeeds() {
+    Needs n;
+    n.who = "the comets game (!1)";
+    n.pictures = {{"comets\\lives"}, {"comets\\point"}};
+    ScreenNeed screen;
+    screen.name = "Comets";
+    screen.procs = {"CarProc", "CometProc", "NetProc"};
+    screen.sprites = {{"CarProc", SpriteKind::BmpSprite, true, {{"shot"}}, "the van"},
+                      {"CometProc", SpriteKind::BmpSprite, true, {}, "the comet"},
+                      {"NetProc", SpriteKind::BmpSprite, true, {}, "the net"}};
+    n.screens = {screen};
+    n.sounds = {"Comets\\net", "Comets\\catch", "Comets\\engine"};
+    n.tracks = {"comets", "birds"};
+    n.dialogs = {{"common-nextlevel", {1}}, {"common-gameover", {1}}, {"common-winner", {}}};
+    n.fonts = {{"std_font", kBannerCharacters}};
+    LevelScriptNeed levels;
+    levels.pattern = "bitmaps\\comets\\levels";
+    levels.keys = {number("levels", KeyNeed::Positive, true)};
+    n.levelScripts = {levels};
+    return n;
+}
+
 }  // namespace
 
 const std::vector<std::string>& locationProcs() {
@@ -187,6 +210,7 @@ const std::vector<Needs>& programNeeds() {
 const Needs* gameNeeds(char code) {
     static const std::map<char, Needs> table = {
         {'0', alchemistNeeds()},
+        {'1', cometsNeeds()},
         {'3', cookNeeds()},
     };
     auto it = table.find(code);

@@ -4,10 +4,12 @@
 
 #include "game/GameTable.h"
 #include "games/alchemist/AlchemistScreen.h"
+#include "games/comets/CometsScreen.h"
 #include "games/cook/CookScreen.h"
 
 void registerGames() {
     // One line per game: registerGame(code, factory taking the difficulty).
     registerGame('0', [](int difficulty) { return std::make_unique<AlchemistScreen>(difficulty); });
+    registerGame('1', [](int difficulty) { return std::make_unique<CometsScreen>(difficulty); });
     registerGame('3', [](int difficulty) { return std::make_unique<CookScreen>(difficulty); });
 }

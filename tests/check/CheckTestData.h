@@ -72,6 +72,8 @@ protected:
             if (std::string(t.location) == "a_cook2") areas.push_back({"game3", "AdvProc", "!3", 200, 200, 300, 300});
             if (std::string(t.location) == "a_alchemist2")
                 areas.push_back({"game0", "AdvProc", "!0", 200, 200, 300, 300});
+            if (std::string(t.location) == "a_astronomer2")
+                areas.push_back({"game1", "AdvProc", "!1", 200, 200, 300, 300});
             screen(t.location, world::activeScreenText("bg_world", areas));
             startAreas.push_back({t.location, "AdvProc", t.location, x, 200, x + 40, 240});
             x += 45;
@@ -113,6 +115,19 @@ protected:
         // The other built games: what their needs name, plus their levels.
         addGameNeeds('0');
         files["data_demo/bitmaps/alchemist/map01.txt"] = "(maxVel 3 5 )0000";
+        addGameNeeds('1');
+        smallPictures.insert("comets\\frame");
+        files["data_demo/bitmaps/comets/levels.txt"] = "(levels 12)\n";
+        files["data_demo/bitmaps/comets/car.anm"] = "(speed 8)\n(bmp comets\\frame)\n(anim shot (loop 0 0 0 0))\n";
+        files["data_demo/bitmaps/comets/one.anm"] = "(speed 8)\n(bmp comets\\frame)\n";
+        screen("Comets", "bmpBackground: bg_world\n\n" + sprite("car", "CarProc", "comets\\car") +
+                             sprite("comet", "CometProc", "comets\\one") + sprite("net", "NetProc", "comets\\one"));
+    }
+
+    // A picture sprite block driven by a procedure on every tick.
+    static std::string sprite(const std::string& name, const std::string& proc, const std::string& anim) {
+        return ":BmpSprite\nstrName: " + name + "\nstrProc: " + proc + "\nstrParam: \nbForceUpdate: 1\nstrAnimName: " +
+               anim + "\nbColorKey: 1\nPos: 10,10\n:End\n\n";
     }
 
     // The pictures, sounds and tracks a game's needs name (pictures as small

@@ -17,6 +17,7 @@ const std::map<std::string, Element>& elements() {
         registerMap(m);
         registerGame(m);
         registerAlchemist(m);
+        registerComets(m);
         return m;
     }();
     return table;

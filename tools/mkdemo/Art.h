@@ -58,6 +58,7 @@ void registerUi(std::map<std::string, Element>& m);
 void registerMap(std::map<std::string, Element>& m);
 void registerGame(std::map<std::string, Element>& m);
 void registerAlchemist(std::map<std::string, Element>& m);
+void registerComets(std::map<std::string, Element>& m);
 
 // Direct calls used across groups.
 struct Pose {
