@@ -9,7 +9,9 @@
 #include <filesystem>
 #include <set>
 
+#include "check/DataNeeds.h"
 #include "data/ResourcePath.h"
+#include "game/GameTable.h"
 #include "gfx/BitmapCache.h"
 #include "scene/ActiveArea.h"
 #include "scene/ActiveScreen.h"
@@ -49,6 +51,11 @@ TEST_F(GeneratedDataTest, EveryActiveScreenLoadsWithTheGamesReader) {
         ActiveScreen screen;
         for (const char* proc : {"AdvProc", "SndProc", "CannerProc", "DialogScreenHandler", "CookProc", "PigProc"})
             screen.registerProc(proc, anyProc);
+        // The procedures the games register before loading their own screens.
+        for (const GameInfo& game : gameTable())
+            if (const check::Needs* needs = check::gameNeeds(game.code))
+                for (const check::ScreenNeed& own : needs->screens)
+                    for (const std::string& proc : own.procs) screen.registerProc(proc, anyProc);
         ASSERT_NO_THROW(screen.loadScreen(name)) << name;
         ASSERT_GT(screen.spriteCount(), 0) << name;
         for (int i = 0; i < screen.spriteCount(); ++i) {
