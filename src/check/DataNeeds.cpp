@@ -185,6 +185,31 @@ Needs cometsNeeds() {
     return n;
 }
 
+// The fireman's game (!5).
+Needs firemanNeeds() {
+    Needs n;
+    n.who = "the fireman's game (!5)";
+    n.pictures = {{"Fireman\\bkg_mask"}, {"Fireman\\exting2"}, {"fireman\\exting"}};
+    for (int i = 0; i < 7; ++i) n.pictures.push_back({numbered("Fireman\\Splash\\splash%03d", i)});
+    n.animations = {{"fireman\\fire", {{"show"}, {"hide", 17}, {"hit", 17}}}};
+    ScreenNeed screen;
+    screen.name = "Fireman";
+    screen.procs = {"FiremanWindowProc"};
+    n.screens = {screen};
+    n.sounds = {"Fireman\\show", "Fireman\\hide", "Fireman\\hit", "Fireman\\miss"};
+    n.tracks = {"fireman", "birds"};
+    n.dialogs = {{"common-nextlevel", {1}}, {"common-gameover", {1}}, {"common-winner", {}}};
+    n.fonts = {{"std_font", kBannerCharacters}};
+    LevelScriptNeed levels;
+    levels.pattern = "bitmaps\\fireman\\level%02d";
+    levels.startLevels = {1, 3, 5};  // difficulty 1, 2, 3
+    levels.keys = {number("firecount", KeyNeed::Positive, true), number("hidetime", KeyNeed::NonNegative, true),
+                   number("showtime", KeyNeed::Positive, true),  number("easywindows", KeyNeed::NonNegative, true),
+                   number("shots", KeyNeed::Positive, true),     number("togo", KeyNeed::Positive, true)};
+    n.levelScripts = {levels};
+    return n;
+}
+
 }  // namespace
 
 const std::vector<std::string>& locationProcs() {
@@ -212,6 +237,7 @@ const Needs* gameNeeds(char code) {
         {'0', alchemistNeeds()},
         {'1', cometsNeeds()},
         {'3', cookNeeds()},
+        {'5', firemanNeeds()},
     };
     auto it = table.find(code);
     return it == table.end() ? nullptr : &it->second;

@@ -6,10 +6,12 @@
 #include "games/alchemist/AlchemistScreen.h"
 #include "games/comets/CometsScreen.h"
 #include "games/cook/CookScreen.h"
+#include "games/fireman/FiremanScreen.h"
 
 void registerGames() {
     // One line per game: registerGame(code, factory taking the difficulty).
     registerGame('0', [](int difficulty) { return std::make_unique<AlchemistScreen>(difficulty); });
     registerGame('1', [](int difficulty) { return std::make_unique<CometsScreen>(difficulty); });
     registerGame('3', [](int difficulty) { return std::make_unique<CookScreen>(difficulty); });
+    registerGame('5', [](int difficulty) { return std::make_unique<FiremanScreen>(difficulty); });
 }

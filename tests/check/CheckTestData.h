@@ -74,6 +74,8 @@ protected:
                 areas.push_back({"game0", "AdvProc", "!0", 200, 200, 300, 300});
             if (std::string(t.location) == "a_astronomer2")
                 areas.push_back({"game1", "AdvProc", "!1", 200, 200, 300, 300});
+            if (std::string(t.location) == "a_fireman2")
+                areas.push_back({"game5", "AdvProc", "!5", 200, 200, 300, 300});
             screen(t.location, world::activeScreenText("bg_world", areas));
             startAreas.push_back({t.location, "AdvProc", t.location, x, 200, x + 40, 240});
             x += 45;
@@ -122,6 +124,17 @@ protected:
         files["data_demo/bitmaps/comets/one.anm"] = "(speed 8)\n(bmp comets\\frame)\n";
         screen("Comets", "bmpBackground: bg_world\n\n" + sprite("car", "CarProc", "comets\\car") +
                              sprite("comet", "CometProc", "comets\\one") + sprite("net", "NetProc", "comets\\one"));
+        addGameNeeds('5');
+        smallPictures.insert("fireman\\frame");
+        std::string fire = "(speed 10)\n";
+        for (int i = 0; i < 18; ++i) fire += "(bmp fireman\\frame)\n";
+        files["data_demo/bitmaps/fireman/fire.anm"] =
+            fire + "(anim show (loop 0 6 10 0))\n(anim hit (loop 7 17 20 1) (loop 17 17 0 0))\n" +
+            "(anim hide (loop 14 17 10 1) (loop 17 17 0 0))\n";
+        screen("Fireman", world::activeScreenText("bg_world", {{"1", "FiremanWindowProc", "1", 170, 40, 230, 100}}));
+        for (int level = 1; level <= 8; ++level)
+            files[numbered("data_demo/bitmaps/fireman/level%02d.txt", level)] =
+                "(firecount 1)\n(hidetime 30)\n(showtime 40)\n(easywindows 1)\n(shots 5)\n(togo 10)\n";
     }
 
     // A picture sprite block driven by a procedure on every tick.

@@ -18,6 +18,7 @@ const std::map<std::string, Element>& elements() {
         registerGame(m);
         registerAlchemist(m);
         registerComets(m);
+        registerFireman(m);
         return m;
     }();
     return table;

@@ -59,6 +59,7 @@ void registerMap(std::map<std::string, Element>& m);
 void registerGame(std::map<std::string, Element>& m);
 void registerAlchemist(std::map<std::string, Element>& m);
 void registerComets(std::map<std::string, Element>& m);
+void registerFireman(std::map<std::string, Element>& m);
 
 // Direct calls used across groups.
 struct Pose {

@@ -1,0 +1,32 @@
+#include "games/fireman/FiremanLevel.h"
+
+#include "app/Exception.h"
+#include "data/Parser.h"
+
+void FiremanLevel::read(FILE* file, const std::string& path) {
+    *this = FiremanLevel();
+    try {
+        Parser parser(file);
+        while (parser.nextBranch()) {
+            if (parser.is("firecount"))
+                firecount = parser.readInt();
+            else if (parser.is("hidetime"))
+                hidetime = parser.readInt();
+            else if (parser.is("showtime"))
+                showtime = parser.readInt();
+            else if (parser.is("easywindows"))
+                easywindows = parser.readInt();
+            else if (parser.is("shots"))
+                shots = parser.readInt();
+            else if (parser.is("togo"))
+                togo = parser.readInt();
+            parser.leaveBranch();
+        }
+    } catch (const Exception& e) {
+        throw Exception("%s (%s)", e.message(), path.c_str());
+    }
+}
+
+int FiremanLevel::firesInPlay() const {
+    return firecount < 0 ? 0 : firecount > kMaxFires ? kMaxFires : firecount;
+}
