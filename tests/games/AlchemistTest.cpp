@@ -357,6 +357,8 @@ TEST_F(AlchemistUnitTest, DifficultySetsTheSpeedsAndTheBar) {
     // The bar keeps inside the walls for every mouse position.
     EXPECT_EQ(game->barFromMouse(0), 41 + 36);
     EXPECT_EQ(game->barFromMouse(639), static_cast<int>(17 * 38.0 - 41 + 2.0));
+    EXPECT_EQ(game->barFromMouse(-50), game->barFromMouse(0));
+    EXPECT_EQ(game->barFromMouse(900), game->barFromMouse(639));
 }
 
 TEST_F(AlchemistUnitTest, TheBallRidesTheBarUntilAClickAndABrickThrowsSparks) {

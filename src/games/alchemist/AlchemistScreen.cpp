@@ -39,6 +39,8 @@ double AlchemistScreen::scaledSpeed(int speed, int d) {
 }
 
 int AlchemistScreen::barFromMouse(int mouseX) const {
+    // A pointer outside the frame (a window's border) counts as its edge.
+    mouseX = mouseX < 0 ? 0 : mouseX > 639 ? 639 : mouseX;
     const int left = static_cast<int>(halfWidth + field.cellWidth - 2.0);
     const int right = static_cast<int>(17 * field.cellWidth - halfWidth + 2.0);
     return left + ((right - left) * mouseX) / 639;
