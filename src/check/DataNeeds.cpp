@@ -210,6 +210,28 @@ Needs firemanNeeds() {
     return n;
 }
 
+// The painter's colouring book (!B). It offers the drawings the data holds,
+// numbered from 0 up to the first gap; six are needed to fill its column.
+Needs painterNeeds() {
+    Needs n;
+    n.who = "the painter's colouring book (!B)";
+    n.pictures = {{"painter\\bkg", true},        {"painter\\pic_clean"},     {"painter\\m_brush"},
+                  {"painter\\m_fill"},           {"painter\\m_brushout"},    {"painter\\m_fillout"},
+                  {"painter\\bkg_brush_sel"},    {"painter\\bkg_fill_sel"}};
+    for (int k = 0; k < 6; ++k) {
+        n.pictures.push_back({numbered("painter\\pics\\pic%02d", k)});
+        n.pictures.push_back({numbered("painter\\picsmin\\pic%02d", k)});
+    }
+    ScreenNeed screen;
+    screen.name = "Painter";
+    screen.procs = {"BrushAreaProc", "FillAreaProc", "PicSelAreaProc"};
+    screen.background = false;  // the game draws its canvas itself
+    n.screens = {screen};
+    n.sounds = {"click0", "click1", "click2"};
+    n.tracks = {"birds"};
+    return n;
+}
+
 }  // namespace
 
 const std::vector<std::string>& locationProcs() {
@@ -238,6 +260,7 @@ const Needs* gameNeeds(char code) {
         {'1', cometsNeeds()},
         {'3', cookNeeds()},
         {'5', firemanNeeds()},
+        {'B', painterNeeds()},
     };
     auto it = table.find(code);
     return it == table.end() ? nullptr : &it->second;

@@ -7,6 +7,7 @@
 #include "games/comets/CometsScreen.h"
 #include "games/cook/CookScreen.h"
 #include "games/fireman/FiremanScreen.h"
+#include "games/painter/PainterScreen.h"
 
 void registerGames() {
     // One line per game: registerGame(code, factory taking the difficulty).
@@ -14,4 +15,5 @@ void registerGames() {
     registerGame('1', [](int difficulty) { return std::make_unique<CometsScreen>(difficulty); });
     registerGame('3', [](int difficulty) { return std::make_unique<CookScreen>(difficulty); });
     registerGame('5', [](int difficulty) { return std::make_unique<FiremanScreen>(difficulty); });
+    registerGame('B', [](int) { return std::make_unique<PainterScreen>(); });
 }

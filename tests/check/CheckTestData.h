@@ -135,6 +135,8 @@ protected:
         for (int level = 1; level <= 8; ++level)
             files[numbered("data_demo/bitmaps/fireman/level%02d.txt", level)] =
                 "(firecount 1)\n(hidetime 30)\n(showtime 40)\n(easywindows 1)\n(shots 5)\n(togo 10)\n";
+        addGameNeeds('B');
+        screen("Painter", world::activeScreenText("painter\\bkg", {{"brush", "BrushAreaProc", "", 63, 399, 130, 472}}));
     }
 
     // A picture sprite block driven by a procedure on every tick.
