@@ -232,6 +232,19 @@ Needs painterNeeds() {
     return n;
 }
 
+// The jigsaw game (!C). Its levels are cut by the game from fourteen pictures.
+Needs jigsawNeeds() {
+    Needs n;
+    n.who = "the jigsaw game (!C)";
+    n.pictures = {{"jigsaw\\bkg", true}};
+    for (int k = 1; k <= 14; ++k) n.pictures.push_back({numbered("jigsaw\\jig%02d", k)});
+    n.sounds = {"click2", "complete"};
+    n.tracks = {"jigsaw", "birds"};
+    n.dialogs = {{"common-nextlevel", {1}}, {"common-winner", {}}};
+    n.fonts = {{"std_font", kBannerCharacters}};
+    return n;
+}
+
 }  // namespace
 
 const std::vector<std::string>& locationProcs() {
@@ -261,6 +274,7 @@ const Needs* gameNeeds(char code) {
         {'3', cookNeeds()},
         {'5', firemanNeeds()},
         {'B', painterNeeds()},
+        {'C', jigsawNeeds()},
     };
     auto it = table.find(code);
     return it == table.end() ? nullptr : &it->second;

@@ -7,6 +7,7 @@
 #include "games/comets/CometsScreen.h"
 #include "games/cook/CookScreen.h"
 #include "games/fireman/FiremanScreen.h"
+#include "games/jigsaw/JigsawScreen.h"
 #include "games/painter/PainterScreen.h"
 
 void registerGames() {
@@ -16,4 +17,5 @@ void registerGames() {
     registerGame('3', [](int difficulty) { return std::make_unique<CookScreen>(difficulty); });
     registerGame('5', [](int difficulty) { return std::make_unique<FiremanScreen>(difficulty); });
     registerGame('B', [](int) { return std::make_unique<PainterScreen>(); });
+    registerGame('C', [](int difficulty) { return std::make_unique<JigsawScreen>(difficulty); });
 }

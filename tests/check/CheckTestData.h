@@ -76,6 +76,10 @@ protected:
                 areas.push_back({"game1", "AdvProc", "!1", 200, 200, 300, 300});
             if (std::string(t.location) == "a_fireman2")
                 areas.push_back({"game5", "AdvProc", "!5", 200, 200, 300, 300});
+            if (std::string(t.location) == "a_painter2") {
+                areas.push_back({"gameB", "AdvProc", "!B", 200, 200, 300, 300});
+                areas.push_back({"gameC", "AdvProc", "!C", 300, 200, 400, 300});
+            }
             screen(t.location, world::activeScreenText("bg_world", areas));
             startAreas.push_back({t.location, "AdvProc", t.location, x, 200, x + 40, 240});
             x += 45;
@@ -137,6 +141,7 @@ protected:
                 "(firecount 1)\n(hidetime 30)\n(showtime 40)\n(easywindows 1)\n(shots 5)\n(togo 10)\n";
         addGameNeeds('B');
         screen("Painter", world::activeScreenText("painter\\bkg", {{"brush", "BrushAreaProc", "", 63, 399, 130, 472}}));
+        addGameNeeds('C');
     }
 
     // A picture sprite block driven by a procedure on every tick.
