@@ -395,6 +395,14 @@ void DataChecker::checkGameScreen(const ScreenNeed& need, const std::string& who
 // ---------------------------------------------------------------------------
 // Level scripts
 
+namespace {
+std::string numberedName(const std::string& pattern, int n) {
+    char name[128];
+    std::snprintf(name, sizeof name, pattern.c_str(), n);
+    return name;
+}
+}  // namespace
+
 void DataChecker::checkLevelScripts(const LevelScriptNeed& need, const std::string& who) {
     const LevelScripts scripts("check", need.pattern);
     // A pattern without a number names one script of the game's levels.
@@ -424,6 +432,12 @@ void DataChecker::checkLevelScripts(const LevelScriptNeed& need, const std::stri
         if (n > firstGap)
             report_.warning(file, 0, "level " + std::to_string(n) + " is never played: level " +
                                          std::to_string(firstGap) + " is missing");
+        for (ScreenNeed screen : need.levelScreens) {
+            screen.name = numberedName(screen.name, n);
+            checkGameScreen(screen, who + ", level " + std::to_string(n));
+        }
+        for (const std::string& picture : need.levelPictures)
+            assets_.picture(numberedName(picture, n), Where{file, 0, "needed by " + who + " for this level"}, true);
         std::string text;
         if (!readDataFile(path, text)) {
             report_.error(file, 0, "Cannot read script file: " + path);

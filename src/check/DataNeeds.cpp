@@ -1,10 +1,15 @@
 #include "check/DataNeeds.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <map>
 
 #include "app/Exception.h"
+#include "check/ScreenFile.h"
+#include "data/ResourcePath.h"
 #include "games/alchemist/AlchemistField.h"
+#include "games/train/TrainScreen.h"
+#include "games/train/TrainSwitchFile.h"
 #include "scene/Sprite.h"
 
 namespace check {
@@ -232,6 +237,60 @@ Needs painterNeeds() {
     return n;
 }
 
+// The railroader's game (!F). Each level is a switch file, an active screen
+// "TrainNN" whose numbered areas are the tracks, and a background; the
+// switch file's point numbers refer to that screen's outlines.
+Needs trainNeeds() {
+    Needs n;
+    n.who = "the railroader's game (!F)";
+    for (int i = 0; i < TrainScreen::kDirections * TrainScreen::kLocoFrames; ++i)
+        n.pictures.push_back({numbered("Train\\Loco\\loco%03d", i)});
+    for (int i = 0; i < TrainScreen::kCargoFrames; ++i) n.pictures.push_back({numbered("Train\\Cargo\\cargo%03d", i)});
+    n.sounds = {"wrong2", "train\\switch", "train\\train", "click0"};
+    n.tracks = {"train", "birds"};
+    n.dialogs = {{"common-nextlevel", {1}}, {"common-winner", {}}};
+    n.fonts = {{"std_font", kBannerCharacters}};
+    LevelScriptNeed levels;
+    levels.pattern = "bitmaps\\train\\level%02d";
+    levels.startLevels = {1};
+    ScreenNeed screen;
+    screen.name = "Train%02d";
+    screen.procs = {"TrackProc"};
+    screen.background = false;  // the game draws the level's background itself
+    levels.levelScreens = {screen};
+    levels.levelPictures = {"Train\\bkg%02d"};
+    levels.readRaw = [](const std::string& text, const std::string& path) -> std::string {
+        TrainSwitchFile file;
+        try {
+            file.readText(text, path);
+        } catch (const Exception& e) {
+            return e.message();
+        }
+        const size_t at = path.rfind("level");
+        const int level = at == std::string::npos ? 0 : std::atoi(path.c_str() + at + 5);
+        std::string screenText;
+        if (!readDataFile(resourcePath(ResActiveScreen, numbered("Train%02d", level)), screenText))
+            return "";  // the missing screen is reported with the level's screen
+        TrainSwitchFile::Tracks tracks;
+        for (const ScreenSprite& s : readScreenFile(screenText).sprites) {
+            if (s.kind != SpriteKind::ActiveArea || s.name.empty() ||
+                s.name.find_first_not_of("0123456789") != std::string::npos)
+                continue;
+            auto& points = tracks[std::atoi(s.name.c_str())];
+            if (points.empty()) points = s.points;  // the game finds the first area of a name
+        }
+        std::string problem = file.problems(tracks);
+        if (!problem.empty()) return problem + " (the tracks are the areas of " + numbered("Train%02d", level) + ")";
+        for (const TrainSwitch& sw : file.switches)
+            for (const TrainMode& mode : sw.modes)
+                if (mode.hasPicture() && !dataFileExists(resourcePath(ResBitmap, "Train\\" + mode.name)))
+                    return "the picture of switch mode " + mode.name + " (Train\\" + mode.name + ") does not exist";
+        return "";
+    };
+    n.levelScripts = {levels};
+    return n;
+}
+
 // The jigsaw game (!C). Its levels are cut by the game from fourteen pictures.
 Needs jigsawNeeds() {
     Needs n;
@@ -273,6 +332,7 @@ const Needs* gameNeeds(char code) {
         {'1', cometsNeeds()},
         {'3', cookNeeds()},
         {'5', firemanNeeds()},
+        {'F', trainNeeds()},
         {'B', painterNeeds()},
         {'C', jigsawNeeds()},
     };

@@ -88,6 +88,10 @@ struct LevelScriptNeed {
     // one file as the game does and returns what is wrong with it, or "".
     // When set, the script syntax and key checks are skipped.
     std::function<std::string(const std::string& text, const std::string& path)> readRaw;
+    // Files that go with each level n, named by patterns holding one number
+    // ("Train%02d", "Train\bkg%02d"): the game loads them with level n.
+    std::vector<ScreenNeed> levelScreens;
+    std::vector<std::string> levelPictures;  // full-screen pictures
 };
 
 struct Needs {

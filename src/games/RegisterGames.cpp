@@ -8,6 +8,7 @@
 #include "games/cook/CookScreen.h"
 #include "games/fireman/FiremanScreen.h"
 #include "games/jigsaw/JigsawScreen.h"
+#include "games/train/TrainScreen.h"
 #include "games/painter/PainterScreen.h"
 
 void registerGames() {
@@ -18,4 +19,5 @@ void registerGames() {
     registerGame('5', [](int difficulty) { return std::make_unique<FiremanScreen>(difficulty); });
     registerGame('B', [](int) { return std::make_unique<PainterScreen>(); });
     registerGame('C', [](int difficulty) { return std::make_unique<JigsawScreen>(difficulty); });
+    registerGame('F', [](int) { return std::make_unique<TrainScreen>(); });
 }

@@ -80,6 +80,8 @@ protected:
                 areas.push_back({"gameB", "AdvProc", "!B", 200, 200, 300, 300});
                 areas.push_back({"gameC", "AdvProc", "!C", 300, 200, 400, 300});
             }
+            if (std::string(t.location) == "a_railroader2")
+                areas.push_back({"gameF", "AdvProc", "!F", 200, 200, 300, 300});
             screen(t.location, world::activeScreenText("bg_world", areas));
             startAreas.push_back({t.location, "AdvProc", t.location, x, 200, x + 40, 240});
             x += 45;
@@ -142,6 +144,12 @@ protected:
         addGameNeeds('B');
         screen("Painter", world::activeScreenText("painter\\bkg", {{"brush", "BrushAreaProc", "", 63, 399, 130, 472}}));
         addGameNeeds('C');
+        addGameNeeds('F');
+        fullPictures.insert("Train\\bkg01");
+        smallPictures.insert("Train\\sign");
+        screen("Train01", world::activeScreenText("", {{"1", "TrackProc", "", 100, 100, 200, 200}}).substr(17));
+        files["data_demo/bitmaps/train/level01.txt"] =
+            "(switch 150 100 (mode sign (redir (from 1 0 1) (to 0 0 0))))\n(cargo 200 100)\n";
     }
 
     // A picture sprite block driven by a procedure on every tick.

@@ -53,9 +53,13 @@ TEST_F(GeneratedDataTest, EveryActiveScreenLoadsWithTheGamesReader) {
             screen.registerProc(proc, anyProc);
         // The procedures the games register before loading their own screens.
         for (const GameInfo& game : gameTable())
-            if (const check::Needs* needs = check::gameNeeds(game.code))
+            if (const check::Needs* needs = check::gameNeeds(game.code)) {
                 for (const check::ScreenNeed& own : needs->screens)
                     for (const std::string& proc : own.procs) screen.registerProc(proc, anyProc);
+                for (const check::LevelScriptNeed& levels : needs->levelScripts)
+                    for (const check::ScreenNeed& own : levels.levelScreens)
+                        for (const std::string& proc : own.procs) screen.registerProc(proc, anyProc);
+            }
         ASSERT_NO_THROW(screen.loadScreen(name)) << name;
         ASSERT_GT(screen.spriteCount(), 0) << name;
         for (int i = 0; i < screen.spriteCount(); ++i) {

@@ -19,6 +19,7 @@ const std::map<std::string, Element>& elements() {
         registerAlchemist(m);
         registerComets(m);
         registerFireman(m);
+        registerTrain(m);
         registerPainter(m);
         return m;
     }();

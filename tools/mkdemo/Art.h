@@ -60,6 +60,7 @@ void registerGame(std::map<std::string, Element>& m);
 void registerAlchemist(std::map<std::string, Element>& m);
 void registerComets(std::map<std::string, Element>& m);
 void registerFireman(std::map<std::string, Element>& m);
+void registerTrain(std::map<std::string, Element>& m);
 void registerPainter(std::map<std::string, Element>& m);
 
 // Direct calls used across groups.

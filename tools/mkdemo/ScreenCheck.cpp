@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdio>
 #include <cstdlib>
 #include <sstream>
 
@@ -28,9 +29,18 @@ bool contains(const std::vector<std::string>& list, const std::string& item) {
 // needs list them; null when the screen is no game's own.
 const std::vector<std::string>* gameScreenProcs(const std::string& name) {
     for (const GameInfo& g : gameTable())
-        if (const check::Needs* needs = check::gameNeeds(g.code))
+        if (const check::Needs* needs = check::gameNeeds(g.code)) {
             for (const check::ScreenNeed& screen : needs->screens)
                 if (lower(screen.name) == lower(name)) return &screen.procs;
+            // Screens that each level of a game loads ("Train%02d").
+            for (const check::LevelScriptNeed& levels : needs->levelScripts)
+                for (const check::ScreenNeed& screen : levels.levelScreens)
+                    for (int n = 1; n <= 99; ++n) {
+                        char numbered[128];
+                        std::snprintf(numbered, sizeof numbered, screen.name.c_str(), n);
+                        if (lower(numbered) == lower(name)) return &screen.procs;
+                    }
+        }
     return nullptr;
 }
 
