@@ -376,6 +376,12 @@ void DataChecker::checkGameScreen(const ScreenNeed& need, const std::string& who
     context.fullScreenBackground = true;
     context.areasNeedProcs = need.areasNeedProcs;
     checkScreen(screen, file, context);
+    if (need.checkArgument)
+        for (const ScreenSprite& s : screen.sprites) {
+            if (s.kind != SpriteKind::ActiveArea || !sameText(s.proc, need.argumentProc)) continue;
+            const std::string problem = need.checkArgument(s.param);
+            if (!problem.empty()) report_.error(file, s.paramLine ? s.paramLine : s.line, label(s) + ": " + problem);
+        }
     for (const SpriteNeed& sn : need.sprites) {
         bool found = false;
         for (const ScreenSprite& s : screen.sprites) {

@@ -1,5 +1,6 @@
 #include "check/DataNeeds.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <map>
@@ -8,6 +9,7 @@
 #include "check/ScreenFile.h"
 #include "data/ResourcePath.h"
 #include "games/alchemist/AlchemistField.h"
+#include "games/xylophone/Melody.h"
 #include "games/train/TrainScreen.h"
 #include "games/train/TrainSwitchFile.h"
 #include "scene/Sprite.h"
@@ -304,6 +306,34 @@ Needs jigsawNeeds() {
     return n;
 }
 
+// The musician's xylophone (!A). Its melodies are named by the areas of its
+// screen and read when chosen.
+Needs xylophoneNeeds() {
+    Needs n;
+    n.who = "the xylophone game (!A)";
+    n.pictures = {{"Xylophone\\bkg", true}, {"Xylophone\\stick"}, {"mouse"}};
+    ScreenNeed screen;
+    screen.name = "Xylophone";
+    screen.procs = {"CymbalAreaProc", "MusicProc"};
+    screen.background = false;  // the game draws its background itself
+    screen.argumentProc = "MusicProc";
+    screen.checkArgument = [](const std::string& melody) -> std::string {
+        if (melody == "NONE") return "";
+        try {
+            Melody().load(melody);
+        } catch (const Exception& e) {
+            std::string message = e.message();
+            std::replace(message.begin(), message.end(), '\n', ' ');
+            return "the melody " + melody + " cannot be played: " + message;
+        }
+        return "";
+    };
+    n.screens = {screen};
+    for (const char* note : {"do", "re", "mi", "fa", "sol", "la", "si", "do2"})
+        n.sounds.push_back(std::string("Xylophone\\") + note);
+    return n;
+}
+
 }  // namespace
 
 const std::vector<std::string>& locationProcs() {
@@ -334,6 +364,7 @@ const Needs* gameNeeds(char code) {
         {'5', firemanNeeds()},
         {'F', trainNeeds()},
         {'B', painterNeeds()},
+        {'A', xylophoneNeeds()},
         {'C', jigsawNeeds()},
     };
     auto it = table.find(code);

@@ -58,6 +58,10 @@ struct ScreenNeed {
     bool background = true;      // the file must name a background picture
     bool areasNeedProcs = true;  // an area without a registered procedure is dead
     std::vector<SpriteNeed> sprites;
+    // Areas of the procedure `argumentProc` name something by their argument
+    // (a melody, say); checkArgument says what is wrong with one, or "".
+    std::string argumentProc;
+    std::function<std::string(const std::string& argument)> checkArgument;
 };
 
 // A dialog and the answers its callers act on (positive numbers).

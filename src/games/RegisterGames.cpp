@@ -10,6 +10,7 @@
 #include "games/jigsaw/JigsawScreen.h"
 #include "games/train/TrainScreen.h"
 #include "games/painter/PainterScreen.h"
+#include "games/xylophone/XylophoneScreen.h"
 
 void registerGames() {
     // One line per game: registerGame(code, factory taking the difficulty).
@@ -19,5 +20,6 @@ void registerGames() {
     registerGame('5', [](int difficulty) { return std::make_unique<FiremanScreen>(difficulty); });
     registerGame('B', [](int) { return std::make_unique<PainterScreen>(); });
     registerGame('C', [](int difficulty) { return std::make_unique<JigsawScreen>(difficulty); });
+    registerGame('A', [](int) { return std::make_unique<XylophoneScreen>(); });
     registerGame('F', [](int) { return std::make_unique<TrainScreen>(); });
 }

@@ -56,6 +56,7 @@ void Surface::fillRect(Rect r, uint16_t colour) {
     r.top = std::max(r.top, 0);
     r.right = std::min(r.right, width_);
     r.bottom = std::min(r.bottom, height_);
+    if (r.empty()) return;
     for (int y = r.top; y < r.bottom; ++y) std::fill(row(y) + r.left, row(y) + r.right, colour);
 }
 

@@ -58,3 +58,17 @@ TEST(BlendTable, EntriesMixDestinationWithWeightedSource) {
 }
 
 }  // namespace
+
+namespace {
+TEST(Surface, FillRectOutsideTheSurfaceDrawsNothing) {
+    Surface s(8, 8);
+    s.fillRect(Rect{-20, 2, -10, 4}, 0xFFFF);  // wholly left of the surface
+    s.fillRect(Rect{2, -9, 4, -1}, 0xFFFF);    // wholly above it
+    s.fillRect(Rect{9, 9, 20, 20}, 0xFFFF);    // wholly beyond it
+    for (int y = 0; y < 8; ++y)
+        for (int x = 0; x < 8; ++x) ASSERT_EQ(s.at(x, y), 0);
+    s.fillRect(Rect{-5, -5, 2, 1}, 0xFFFF);  // partly inside
+    EXPECT_EQ(s.at(1, 0), 0xFFFF);
+    EXPECT_EQ(s.at(2, 0), 0);
+}
+}  // namespace

@@ -76,6 +76,7 @@ protected:
                 areas.push_back({"game1", "AdvProc", "!1", 200, 200, 300, 300});
             if (std::string(t.location) == "a_fireman2")
                 areas.push_back({"game5", "AdvProc", "!5", 200, 200, 300, 300});
+            if (std::string(t.location) == "a_musician2") areas.push_back({"gameA", "AdvProc", "!A", 200, 200, 300, 300});
             if (std::string(t.location) == "a_painter2") {
                 areas.push_back({"gameB", "AdvProc", "!B", 200, 200, 300, 300});
                 areas.push_back({"gameC", "AdvProc", "!C", 300, 200, 400, 300});
@@ -144,6 +145,8 @@ protected:
         addGameNeeds('B');
         screen("Painter", world::activeScreenText("painter\\bkg", {{"brush", "BrushAreaProc", "", 63, 399, 130, 472}}));
         addGameNeeds('C');
+        addGameNeeds('A');
+        screen("Xylophone", world::activeScreenText("", {{"1", "CymbalAreaProc", "1", 200, 120, 243, 419}}).substr(17));
         addGameNeeds('F');
         fullPictures.insert("Train\\bkg01");
         smallPictures.insert("Train\\sign");

@@ -102,8 +102,10 @@ TEST_F(GeneratedDataTest, TheCookServesOnFrame59AndThePigsAndSignsHaveTheirModes
     }
 }
 
-TEST_F(GeneratedDataTest, TheDataSetStaysUnderSixtyMegabytes) {
-    // Counted as the disk does: a file with two names (the stage of the movies) once.
+TEST_F(GeneratedDataTest, TheDataSetStaysWithinItsBudget) {
+    // The world alone fits in 60 MB; each of the sixteen games adds its
+    // background and sprites (uncompressed TGA pictures), so the whole set is
+    // held to 100 MiB. Counted as the disk does: a file with two names once.
     std::set<std::pair<dev_t, ino_t>> seen;
     uintmax_t bytes = 0;
     for (const auto& e : fs::recursive_directory_iterator(fs::path(QM_BINARY_DIR) / "data_demo")) {
@@ -111,5 +113,5 @@ TEST_F(GeneratedDataTest, TheDataSetStaysUnderSixtyMegabytes) {
         if (e.is_regular_file() && stat(e.path().c_str(), &st) == 0 && seen.insert({st.st_dev, st.st_ino}).second)
             bytes += static_cast<uintmax_t>(st.st_size);
     }
-    EXPECT_LT(bytes, 60u * 1024u * 1024u);
+    EXPECT_LT(bytes, 100u * 1024u * 1024u);
 }

@@ -21,6 +21,7 @@ const std::map<std::string, Element>& elements() {
         registerFireman(m);
         registerTrain(m);
         registerPainter(m);
+        registerXylophone(m);
         return m;
     }();
     return table;
