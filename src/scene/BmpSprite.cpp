@@ -32,7 +32,7 @@ struct AlphaKeyScope {
 }  // namespace
 
 bool formatFrameName(const std::string& format, long long number, std::string& name) {
-    std::string prefix, conversion, suffix;
+    std::string prefix, printfFormat, suffix;
     int conversions = 0;
     char conversion = 0;
     for (size_t i = 0; i < format.size(); ++i) {
@@ -48,29 +48,29 @@ bool formatFrameName(const std::string& format, long long number, std::string& n
         }
         if (++conversions > 1) return false;
         size_t j = i + 1;
-        conversion = "%";
-        while (j < format.size() && std::strchr("-+ #0", format[j])) conversion += format[j++];
+        printfFormat = "%";
+        while (j < format.size() && std::strchr("-+ #0", format[j])) printfFormat += format[j++];
         size_t digits = 0;
-        while (j < format.size() && format[j] >= '0' && format[j] <= '9' && digits < 3) conversion += format[j++], ++digits;
+        while (j < format.size() && format[j] >= '0' && format[j] <= '9' && digits < 3) printfFormat += format[j++], ++digits;
         if (j < format.size() && format[j] >= '0' && format[j] <= '9') return false;  // absurd width
         if (j < format.size() && format[j] == '.') {
-            conversion += format[j++];
+            printfFormat += format[j++];
             digits = 0;
             while (j < format.size() && format[j] >= '0' && format[j] <= '9' && digits < 3)
-                conversion += format[j++], ++digits;
+                printfFormat += format[j++], ++digits;
             if (j < format.size() && format[j] >= '0' && format[j] <= '9') return false;
         }
         if (j >= format.size() || !std::strchr("diuxXo", format[j])) return false;
         conversion = format[j];
-        conversion += format[j];
+        printfFormat += format[j];
         i = j;
     }
     if (conversions != 1) return false;
     char buffer[1100];
     if (conversion == 'd' || conversion == 'i')
-        std::snprintf(buffer, sizeof buffer, conversion.c_str(), static_cast<int>(number));
+        std::snprintf(buffer, sizeof buffer, printfFormat.c_str(), static_cast<int>(number));
     else
-        std::snprintf(buffer, sizeof buffer, conversion.c_str(), static_cast<unsigned>(static_cast<int>(number)));
+        std::snprintf(buffer, sizeof buffer, printfFormat.c_str(), static_cast<unsigned>(static_cast<int>(number)));
     name = prefix + buffer + suffix;
     return true;
 }
