@@ -10,6 +10,8 @@
 #include "data/ResourcePath.h"
 #include "games/alchemist/AlchemistField.h"
 #include "games/xylophone/Melody.h"
+#include "games/pipe/PipeLevel.h"
+#include "games/pipe/PipeScreen.h"
 #include "games/train/TrainScreen.h"
 #include "games/train/TrainSwitchFile.h"
 #include "scene/Sprite.h"
@@ -334,6 +336,46 @@ Needs xylophoneNeeds() {
     return n;
 }
 
+// The plumber's game (!D). The difficulty picks the screen of patch buttons.
+Needs pipeNeeds() {
+    Needs n;
+    n.who = "the plumber's game (!D)";
+    n.pictures = {{"Pipe\\joint"}, {"Pipe\\piston"}, {"Pipe\\border-left"}, {"Pipe\\border-right"}};
+    for (int k = 0; k < PipeScreen::kMaxShapes; ++k) {
+        n.pictures.push_back({numbered("Pipe\\patch%02d", k)});
+        n.pictures.push_back({numbered("Pipe\\hole%02d", k)});
+    }
+    for (int i = 0; i < PipeScreen::kWaterFrames; ++i) n.pictures.push_back({numbered("Pipe\\water\\water%03d", i)});
+    n.animations = {{"boom", {{"boom"}}}};
+    for (int d = 1; d <= 3; ++d) {
+        ScreenNeed screen;
+        screen.name = PipeScreen::screenFor(d);
+        screen.procs = {"PipeProc"};
+        n.screens.push_back(screen);
+    }
+    n.sounds = {"Pipe\\patch-good", "Pipe\\patch-wrong", "pipe\\pick", "Pipe\\water"};
+    n.tracks = {"pipe", "birds"};
+    n.dialogs = {{"common-nextlevel", {1}}, {"common-gameover", {1}}, {"common-winner", {}}};
+    n.fonts = {{"std_font", kBannerCharacters}};
+    LevelScriptNeed levels;
+    levels.pattern = "bitmaps\\pipe\\level%02d";
+    levels.startLevels = {1};
+    levels.readRaw = [](const std::string& text, const std::string& path) -> std::string {
+        PipeLevel level;
+        try {
+            level.readText(text, path);
+        } catch (const Exception& e) {
+            return e.message();
+        }
+        if (!level.hasScreen) return "no (ascreen ...) key: the patch buttons are never loaded";
+        if (level.minSpeed < 1 || level.maxSpeed < 1)
+            return "minspeed and maxspeed must be at least 1, or the pipe stops before its end";
+        return "";
+    };
+    n.levelScripts = {levels};
+    return n;
+}
+
 }  // namespace
 
 const std::vector<std::string>& locationProcs() {
@@ -362,6 +404,7 @@ const Needs* gameNeeds(char code) {
         {'1', cometsNeeds()},
         {'3', cookNeeds()},
         {'5', firemanNeeds()},
+        {'D', pipeNeeds()},
         {'F', trainNeeds()},
         {'B', painterNeeds()},
         {'A', xylophoneNeeds()},

@@ -8,6 +8,7 @@
 #include "games/cook/CookScreen.h"
 #include "games/fireman/FiremanScreen.h"
 #include "games/jigsaw/JigsawScreen.h"
+#include "games/pipe/PipeScreen.h"
 #include "games/train/TrainScreen.h"
 #include "games/painter/PainterScreen.h"
 #include "games/xylophone/XylophoneScreen.h"
@@ -21,5 +22,6 @@ void registerGames() {
     registerGame('B', [](int) { return std::make_unique<PainterScreen>(); });
     registerGame('C', [](int difficulty) { return std::make_unique<JigsawScreen>(difficulty); });
     registerGame('A', [](int) { return std::make_unique<XylophoneScreen>(); });
+    registerGame('D', [](int difficulty) { return std::make_unique<PipeScreen>(difficulty); });
     registerGame('F', [](int) { return std::make_unique<TrainScreen>(); });
 }

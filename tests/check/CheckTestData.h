@@ -83,6 +83,8 @@ protected:
             }
             if (std::string(t.location) == "a_railroader2")
                 areas.push_back({"gameF", "AdvProc", "!F", 200, 200, 300, 300});
+            if (std::string(t.location) == "a_plumber2")
+                areas.push_back({"gameD", "AdvProc", "!D", 200, 200, 300, 300});
             screen(t.location, world::activeScreenText("bg_world", areas));
             startAreas.push_back({t.location, "AdvProc", t.location, x, 200, x + 40, 240});
             x += 45;
@@ -153,6 +155,10 @@ protected:
         screen("Train01", world::activeScreenText("", {{"1", "TrackProc", "", 100, 100, 200, 200}}).substr(17));
         files["data_demo/bitmaps/train/level01.txt"] =
             "(switch 150 100 (mode sign (redir (from 1 0 1) (to 0 0 0))))\n(cargo 200 100)\n";
+        addGameNeeds('D');
+        for (const char* name : {"pipe-03", "pipe-05", "pipe-08"})
+            screen(name, world::activeScreenText("bg_world", {{"patch", "PipeProc", "0", 20, 400, 70, 450}}));
+        files["data_demo/bitmaps/pipe/level01.txt"] = "(length 10)\n(randmax 3)\n(ascreen pipe)\n";
     }
 
     // A picture sprite block driven by a procedure on every tick.

@@ -20,6 +20,7 @@ const std::map<std::string, Element>& elements() {
         registerComets(m);
         registerFireman(m);
         registerTrain(m);
+        registerPipe(m);
         registerPainter(m);
         registerXylophone(m);
         return m;

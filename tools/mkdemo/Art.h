@@ -61,6 +61,7 @@ void registerAlchemist(std::map<std::string, Element>& m);
 void registerComets(std::map<std::string, Element>& m);
 void registerFireman(std::map<std::string, Element>& m);
 void registerTrain(std::map<std::string, Element>& m);
+void registerPipe(std::map<std::string, Element>& m);
 void registerPainter(std::map<std::string, Element>& m);
 void registerXylophone(std::map<std::string, Element>& m);
 
