@@ -9,6 +9,8 @@
 #include "check/ScreenFile.h"
 #include "data/ResourcePath.h"
 #include "games/alchemist/AlchemistField.h"
+#include "games/instruments/InstrumentsScreen.h"
+#include "games/mower/MowerLevel.h"
 #include "games/xylophone/Melody.h"
 #include "games/pipe/PipeLevel.h"
 #include "games/pipe/PipeScreen.h"
@@ -308,6 +310,44 @@ Needs jigsawNeeds() {
     return n;
 }
 
+// The gardener's lawn mower (!6). Its level files name the lawn's pictures
+// and obstacle mask; the level reader checks them as the game would play them.
+Needs mowerNeeds() {
+    Needs n;
+    n.who = "the gardener's lawn mower (!6)";
+    n.pictures = {{"mower\\mower-icon"}};
+    for (int i = 0; i < 60; ++i) n.pictures.push_back({numbered("mower\\mower\\str%02d", i)});
+    for (int i = 0; i < 40; ++i) n.pictures.push_back({numbered("mower\\mower\\lft%02d", i)});
+    for (int i = 0; i < 40; ++i) n.pictures.push_back({numbered("mower\\mower\\rgt%02d", i)});
+    n.animations = {{"boom", {{"boom"}, {"bravo"}}}};
+    n.sounds = {"mower\\hit", "mower\\engine", "mower\\grass"};
+    n.tracks = {"mower", "birds"};
+    n.dialogs = {{"common-nextlevel", {1}}, {"common-gameover", {1}}, {"common-winner", {}}};
+    n.fonts = {{"std_font", kBannerCharacters}};
+    LevelScriptNeed levels;
+    levels.pattern = "bitmaps\\mower\\map%02d";
+    levels.startLevels = {1};
+    levels.readRaw = [](const std::string& text, const std::string& path) { return mowerLevelProblems(text, path); };
+    n.levelScripts = {levels};
+    return n;
+}
+
+// The musician's band (!9).
+Needs instrumentsNeeds() {
+    Needs n;
+    n.who = "the band game (!9)";
+    n.pictures = {{"instruments\\quizon"}, {"instruments\\quizoff"}, {"mouse"}, {"mouse_go"}};
+    ScreenNeed screen;
+    screen.name = "Instruments";
+    screen.procs = {"GameAreaProc", "InsCannerProc"};
+    n.screens = {screen};
+    for (const char* can : InstrumentsScreen::kCannerNames) n.cans.push_back(can);
+    for (const char* sound : InstrumentsScreen::kSoundNames) n.sounds.push_back(sound);
+    for (const char* voice : InstrumentsScreen::kVoiceNames) n.sounds.push_back(voice);
+    for (const char* voice : {"Voice\\g_insGood", "Voice\\g_insWrong", "Voice\\g_insQuestion"}) n.sounds.push_back(voice);
+    return n;
+}
+
 // The musician's xylophone (!A). Its melodies are named by the areas of its
 // screen and read when chosen.
 Needs xylophoneNeeds() {
@@ -404,9 +444,11 @@ const Needs* gameNeeds(char code) {
         {'1', cometsNeeds()},
         {'3', cookNeeds()},
         {'5', firemanNeeds()},
+        {'6', mowerNeeds()},
         {'D', pipeNeeds()},
         {'F', trainNeeds()},
         {'B', painterNeeds()},
+        {'9', instrumentsNeeds()},
         {'A', xylophoneNeeds()},
         {'C', jigsawNeeds()},
     };

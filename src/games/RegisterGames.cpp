@@ -7,7 +7,9 @@
 #include "games/comets/CometsScreen.h"
 #include "games/cook/CookScreen.h"
 #include "games/fireman/FiremanScreen.h"
+#include "games/instruments/InstrumentsScreen.h"
 #include "games/jigsaw/JigsawScreen.h"
+#include "games/mower/MowerScreen.h"
 #include "games/pipe/PipeScreen.h"
 #include "games/train/TrainScreen.h"
 #include "games/painter/PainterScreen.h"
@@ -19,9 +21,11 @@ void registerGames() {
     registerGame('1', [](int difficulty) { return std::make_unique<CometsScreen>(difficulty); });
     registerGame('3', [](int difficulty) { return std::make_unique<CookScreen>(difficulty); });
     registerGame('5', [](int difficulty) { return std::make_unique<FiremanScreen>(difficulty); });
+    registerGame('6', [](int difficulty) { return std::make_unique<MowerScreen>(difficulty); });
     registerGame('B', [](int) { return std::make_unique<PainterScreen>(); });
     registerGame('C', [](int difficulty) { return std::make_unique<JigsawScreen>(difficulty); });
     registerGame('A', [](int) { return std::make_unique<XylophoneScreen>(); });
+    registerGame('9', [](int) { return std::make_unique<InstrumentsScreen>(); });
     registerGame('D', [](int difficulty) { return std::make_unique<PipeScreen>(difficulty); });
     registerGame('F', [](int) { return std::make_unique<TrainScreen>(); });
 }

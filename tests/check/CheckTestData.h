@@ -23,6 +23,7 @@
 #include "data/ResourcePath.h"
 #include "data/VolumeWriter.h"
 #include "game/GameTable.h"
+#include "games/instruments/InstrumentsScreen.h"
 #include "gfx/PictureTestSupport.h"
 #include "scene/AviWriter.h"
 #include "scene/CanEncoder.h"
@@ -76,7 +77,10 @@ protected:
                 areas.push_back({"game1", "AdvProc", "!1", 200, 200, 300, 300});
             if (std::string(t.location) == "a_fireman2")
                 areas.push_back({"game5", "AdvProc", "!5", 200, 200, 300, 300});
-            if (std::string(t.location) == "a_musician2") areas.push_back({"gameA", "AdvProc", "!A", 200, 200, 300, 300});
+            if (std::string(t.location) == "a_musician2") {
+                areas.push_back({"gameA", "AdvProc", "!A", 200, 200, 300, 300});
+                areas.push_back({"game9", "AdvProc", "!9", 300, 200, 400, 300});
+            }
             if (std::string(t.location) == "a_painter2") {
                 areas.push_back({"gameB", "AdvProc", "!B", 200, 200, 300, 300});
                 areas.push_back({"gameC", "AdvProc", "!C", 300, 200, 400, 300});
@@ -148,6 +152,10 @@ protected:
         screen("Painter", world::activeScreenText("painter\\bkg", {{"brush", "BrushAreaProc", "", 63, 399, 130, 472}}));
         addGameNeeds('C');
         addGameNeeds('A');
+        addGameNeeds('9');
+        for (const char* can : InstrumentsScreen::kCannerNames) cans.insert(can);
+        screen("Instruments", world::activeScreenText("bg_world", {{"drums", "InsCannerProc", "1", 20, 118, 170, 258}},
+                                                      {"canner: instruments-bebny"}));
         screen("Xylophone", world::activeScreenText("", {{"1", "CymbalAreaProc", "1", 200, 120, 243, 419}}).substr(17));
         addGameNeeds('F');
         fullPictures.insert("Train\\bkg01");

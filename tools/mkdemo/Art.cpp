@@ -23,6 +23,8 @@ const std::map<std::string, Element>& elements() {
         registerPipe(m);
         registerPainter(m);
         registerXylophone(m);
+        registerInstruments(m);
+        registerMower(m);
         return m;
     }();
     return table;

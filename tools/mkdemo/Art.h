@@ -64,6 +64,8 @@ void registerTrain(std::map<std::string, Element>& m);
 void registerPipe(std::map<std::string, Element>& m);
 void registerPainter(std::map<std::string, Element>& m);
 void registerXylophone(std::map<std::string, Element>& m);
+void registerInstruments(std::map<std::string, Element>& m);
+void registerMower(std::map<std::string, Element>& m);
 
 // Direct calls used across groups.
 struct Pose {

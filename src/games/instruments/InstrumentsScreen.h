@@ -1,0 +1,63 @@
+#pragma once
+// The musician's band: eight instruments on the stage. Clicking one, a voice
+// names it and then it plays while its player moves. The quiz button asks
+// the child to find an instrument by its sound alone: the question is
+// spoken, the instrument sounds without moving, and the child clicks the one
+// that played. No levels, no end other than Escape.
+
+#include <array>
+
+#include "app/Screen.h"
+#include "audio/Sound.h"
+#include "scene/ActiveScreen.h"
+
+class Bitmap;
+
+class InstrumentsScreen : public Screen {
+public:
+    static constexpr int kInstruments = 8;
+    static constexpr int kQueue = 5;
+    enum Quiz { FreePlay = 0, Question = 1 };
+    static const char* const kSoundNames[kInstruments];
+    static const char* const kVoiceNames[kInstruments];
+    static const char* const kCannerNames[kInstruments];
+
+    InstrumentsScreen() = default;
+    ~InstrumentsScreen() override;
+
+    void enter() override;
+    void leave() override;
+    void update() override;
+    void draw() override;
+
+    // The procedures of the screen "Instruments": an instrument (argument
+    // "1" to "8") and the quiz button. Clicks while sounds are queued are
+    // ignored.
+    void instrumentEvent(int instrument, int event);
+    void quizEvent(int event);
+
+    bool queueEmpty() const { return queue[0] == nullptr; }
+    // The instrument whose sound this is, or -1.
+    int instrumentOf(const Sound* sound) const;
+
+    // State, open to tests.
+    int quiz = FreePlay;
+    int answer = 0;
+    std::array<Sound*, kQueue> queue{};
+    int enterCount = 0, leaveCount = 0;
+    ActiveScreen screen;
+
+private:
+    void startQueue(std::initializer_list<Sound*> sounds);
+    void pointerEvent(int event);
+    void nextInQueue();
+
+    Sound instruments_[kInstruments];
+    Sound voices_[kInstruments];
+    Sound good_, wrong_, question_;
+    Bitmap* quizOn_ = nullptr;
+    Bitmap* quizOff_ = nullptr;
+};
+
+// The running band (its procedures reach it through this).
+InstrumentsScreen* runningInstrumentsScreen();
