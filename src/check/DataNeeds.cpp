@@ -12,6 +12,8 @@
 #include "games/instruments/InstrumentsScreen.h"
 #include "games/mower/MowerLevel.h"
 #include "games/xylophone/Melody.h"
+#include "games/domino/DominoBoard.h"
+#include "games/domino/DominoLevelFile.h"
 #include "games/pipe/PipeLevel.h"
 #include "games/pipe/PipeScreen.h"
 #include "games/train/TrainScreen.h"
@@ -416,6 +418,40 @@ Needs pipeNeeds() {
     return n;
 }
 
+// The engineer's domino road (!4). Every level names its background; the
+// loose pieces must find room in the tray.
+Needs dominoNeeds() {
+    Needs n;
+    n.who = "the engineer's domino road (!4)";
+    n.pictures = {{"domino\\shadow"}, {"domino\\RoadEnd"}};
+    for (int t = 0; t < DominoBoard::kTypes; ++t) n.pictures.push_back({numbered("Domino\\piece%02d", t)});
+    n.sounds = {"click1", "click2", "complete"};
+    n.tracks = {"engineer", "birds"};
+    n.dialogs = {{"common-nextlevel", {1}}, {"common-winner", {}}};
+    n.fonts = {{"std_font", kBannerCharacters}};
+    LevelScriptNeed levels;
+    levels.pattern = "bitmaps\\domino\\map%02d";
+    levels.startLevels = {1};
+    levels.readRaw = [](const std::string& text, const std::string& path) -> std::string {
+        DominoBoard board;
+        DominoLevelFile file;
+        try {
+            file.readText(text, path, board);
+        } catch (const Exception& e) {
+            return e.message();
+        }
+        if (file.background.empty()) return "no (background ...) key: the board would be drawn on nothing";
+        if (!dataFileExists(resourcePath(ResBitmap, "Domino\\" + file.background)))
+            return "picture \"Domino\\" + file.background + "\" of (background " + file.background + ") does not exist";
+        if (file.dropped > 0)
+            return std::to_string(file.dropped) + " loose piece(s) find no room in the tray and are left out";
+        if (board.count == 0) return "no piece at all: no road can be built";
+        return "";
+    };
+    n.levelScripts = {levels};
+    return n;
+}
+
 }  // namespace
 
 const std::vector<std::string>& locationProcs() {
@@ -445,6 +481,7 @@ const Needs* gameNeeds(char code) {
         {'3', cookNeeds()},
         {'5', firemanNeeds()},
         {'6', mowerNeeds()},
+        {'4', dominoNeeds()},
         {'D', pipeNeeds()},
         {'F', trainNeeds()},
         {'B', painterNeeds()},

@@ -10,6 +10,7 @@
 #include "games/instruments/InstrumentsScreen.h"
 #include "games/jigsaw/JigsawScreen.h"
 #include "games/mower/MowerScreen.h"
+#include "games/domino/DominoScreen.h"
 #include "games/pipe/PipeScreen.h"
 #include "games/train/TrainScreen.h"
 #include "games/painter/PainterScreen.h"
@@ -26,6 +27,7 @@ void registerGames() {
     registerGame('C', [](int difficulty) { return std::make_unique<JigsawScreen>(difficulty); });
     registerGame('A', [](int) { return std::make_unique<XylophoneScreen>(); });
     registerGame('9', [](int) { return std::make_unique<InstrumentsScreen>(); });
+    registerGame('4', [](int) { return std::make_unique<DominoScreen>(); });
     registerGame('D', [](int difficulty) { return std::make_unique<PipeScreen>(difficulty); });
     registerGame('F', [](int) { return std::make_unique<TrainScreen>(); });
 }

@@ -89,6 +89,8 @@ protected:
                 areas.push_back({"gameF", "AdvProc", "!F", 200, 200, 300, 300});
             if (std::string(t.location) == "a_plumber2")
                 areas.push_back({"gameD", "AdvProc", "!D", 200, 200, 300, 300});
+            if (std::string(t.location) == "a_engineer2")
+                areas.push_back({"game4", "AdvProc", "!4", 200, 200, 300, 300});
             screen(t.location, world::activeScreenText("bg_world", areas));
             startAreas.push_back({t.location, "AdvProc", t.location, x, 200, x + 40, 240});
             x += 45;
@@ -167,6 +169,9 @@ protected:
         for (const char* name : {"pipe-03", "pipe-05", "pipe-08"})
             screen(name, world::activeScreenText("bg_world", {{"patch", "PipeProc", "0", 20, 400, 70, 450}}));
         files["data_demo/bitmaps/pipe/level01.txt"] = "(length 10)\n(randmax 3)\n(ascreen pipe)\n";
+        addGameNeeds('4');
+        fullPictures.insert("Domino\\bkg01");
+        files["data_demo/bitmaps/domino/map01.txt"] = "(background bkg01)\n(piece 5)\n(piece_set 5 6 0)\n(blocked 9 9)\n";
     }
 
     // A picture sprite block driven by a procedure on every tick.

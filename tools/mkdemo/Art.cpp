@@ -21,6 +21,7 @@ const std::map<std::string, Element>& elements() {
         registerFireman(m);
         registerTrain(m);
         registerPipe(m);
+        registerDomino(m);
         registerPainter(m);
         registerXylophone(m);
         registerInstruments(m);

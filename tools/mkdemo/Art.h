@@ -62,6 +62,7 @@ void registerComets(std::map<std::string, Element>& m);
 void registerFireman(std::map<std::string, Element>& m);
 void registerTrain(std::map<std::string, Element>& m);
 void registerPipe(std::map<std::string, Element>& m);
+void registerDomino(std::map<std::string, Element>& m);
 void registerPainter(std::map<std::string, Element>& m);
 void registerXylophone(std::map<std::string, Element>& m);
 void registerInstruments(std::map<std::string, Element>& m);
