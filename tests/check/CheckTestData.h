@@ -89,6 +89,8 @@ protected:
                 areas.push_back({"gameF", "AdvProc", "!F", 200, 200, 300, 300});
             if (std::string(t.location) == "a_plumber2")
                 areas.push_back({"gameD", "AdvProc", "!D", 200, 200, 300, 300});
+            if (std::string(t.location) == "a_gardener2")
+                areas.push_back({"game6", "AdvProc", "!6", 200, 200, 300, 300});
             if (std::string(t.location) == "a_engineer2")
                 areas.push_back({"game4", "AdvProc", "!4", 200, 200, 300, 300});
             screen(t.location, world::activeScreenText("bg_world", areas));
@@ -159,6 +161,9 @@ protected:
         screen("Instruments", world::activeScreenText("bg_world", {{"drums", "InsCannerProc", "1", 20, 118, 170, 258}},
                                                       {"canner: instruments-bebny"}));
         screen("Xylophone", world::activeScreenText("", {{"1", "CymbalAreaProc", "1", 200, 120, 243, 419}}).substr(17));
+        addGameNeeds('6');
+        for (const char* picture : {"mower\\lawn", "mower\\cut", "mower\\mask"}) fullPictures.insert(picture);
+        files["data_demo/bitmaps/mower/map01.txt"] = "(background cut)\n(foreground lawn)\n(collision mask)\n";
         addGameNeeds('F');
         fullPictures.insert("Train\\bkg01");
         smallPictures.insert("Train\\sign");
