@@ -249,6 +249,9 @@ TEST_F(JigsawTest, ASolvedLevelWaitsForAClickThenTheNextLevelHasOneMoreRowAndCol
     const int second = game->pictureNumber;
     solve();
     EXPECT_EQ(count("sound complete"), 1);
+    // Each piece came to the tray once, then none was left.
+    EXPECT_EQ(events("jigsaw-loose").size(), 7u);
+    EXPECT_EQ(events("jigsaw-loose").back(), "jigsaw-loose -1");
     tick();
     tick();
     EXPECT_TRUE(game->isSolved);  // the banner stays until a click or Space

@@ -55,7 +55,15 @@ void JigsawScreen::restoreSurfaces() {
 void JigsawScreen::build(int columns, int rows) {
     restoreSurfaces();
     puzzle.build(columns, rows, clockSeed());
+    tracedLoose_ = -2;
+    traceLoose();
     frameTimer().restart();
+}
+
+void JigsawScreen::traceLoose() {
+    if (puzzle.loose == tracedLoose_) return;
+    tracedLoose_ = puzzle.loose;
+    trace("jigsaw-loose %d", puzzle.loose);
 }
 
 void JigsawScreen::loadLevel(int n) {
@@ -95,6 +103,7 @@ void JigsawScreen::update() {
             banner.showDone();
             trace("level-solved jigsaw %d", level);
         }
+        traceLoose();
     }
     if (in.rightClicked) puzzle.cancel();
     banner.update();

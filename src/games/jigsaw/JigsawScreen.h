@@ -42,7 +42,10 @@ private:
     void build(int columns, int rows);
     void whileSolved();
     unsigned clockSeed() const;
+    // Traces the piece waiting in the tray whenever another one comes there.
+    void traceLoose();
 
     Bitmap* background_ = nullptr;
     Sound click_, complete_;
+    int tracedLoose_ = -2;
 };
