@@ -1,7 +1,7 @@
 // Pictures of the railroader's game, seen from above: the railway drawn along
 // the track outlines of a level's active screen (so the rails always lie where
-// the train runs), the little steam locomotive in 24 directions, the parcels
-// waiting by the tracks, the switch signs, and the scenery around the tracks.
+// the train runs), the little steam locomotive in 24 directions, the wagons
+// waiting by the tracks to be picked up, the switch signs, and the scenery around the tracks.
 
 #include <cmath>
 #include <filesystem>
@@ -254,31 +254,35 @@ void loco(Ctx& ctx, const Node& n) {
     }
 }
 
-// (parcel frame): a parcel waiting by the track in a 40 x 40 picture, its
-// middle at (20, 20), a star twinkling above it.
-void parcel(Ctx& ctx, const Node& n) {
+// (smallwagon frame (color c)): a little open wagon seen from above, waiting
+// by the track to be picked up, in a 40 x 40 picture with its middle at
+// (20, 20): square, so it looks right on a track running any way, with its
+// load of toys and a star twinkling over it.
+void smallwagon(Ctx& ctx, const Node& n) {
     cairo_t* cr = ctx.cr;
     const int frame = n.integer(0);
-    const Color box = colorOption(n, "color", Color::rgb(250, 170, 60));
-    const double bob = std::sin(frame * M_PI / 3) * 1.5;
-    ellipsePath(cr, 20, 31, 13, 4);
+    const Color body = colorOption(n, "color", Color::rgb(250, 170, 60));
+    roundedRect(cr, 9, 10, 26, 26, 4);
     fillOnly(cr, Color::rgb(0, 0, 0, 0.25));
-    cairo_translate(cr, 0, bob);
-    roundedRect(cr, 8, 10, 24, 20, 3);
-    fillVerticalStroke(cr, 10, 30, box.lighter(0.2), box.darker(0.15), 2);
-    cairo_rectangle(cr, 18, 10, 4, 20);
-    fillOnly(cr, Color::rgb(226, 60, 52));
-    cairo_rectangle(cr, 8, 18, 24, 4);
-    fillOnly(cr, Color::rgb(226, 60, 52));
-    // The bow on top.
-    for (double side : {-1.0, 1.0}) {
-        ellipsePath(cr, 20 + side * 4.5, 8, 4.5, 3);
-        fillStroke(cr, Color::rgb(236, 80, 70), 1.5);
-    }
-    circlePath(cr, 20, 9, 2);
-    fillOnly(cr, Color::rgb(200, 40, 40));
+    // Wheels at the corners, then the box with its rim.
+    for (double x : {8.0, 28.0})
+        for (double y : {8.0, 28.0}) {
+            roundedRect(cr, x - 2, y - 3, 8, 6, 2);
+            fillStroke(cr, Color::rgb(60, 60, 70), 1.2);
+        }
+    roundedRect(cr, 7, 7, 26, 26, 4);
+    fillStroke(cr, body, 2);
+    roundedRect(cr, 11, 11, 18, 18, 3);
+    fillOnly(cr, body.darker(0.35));
+    // The load: a ball, a cube and a little parcel.
+    circlePath(cr, 16, 16, 4);
+    fillStroke(cr, Color::rgb(236, 70, 60), 1.2);
+    roundedRect(cr, 19, 19, 8, 8, 1.5);
+    fillStroke(cr, Color::rgb(60, 120, 230), 1.2);
+    roundedRect(cr, 13, 21, 6, 6, 1);
+    fillStroke(cr, Color::rgb(250, 220, 60), 1.2);
     const double twinkle = 0.5 + 0.5 * std::cos(frame * M_PI / 3);
-    drawStar(cr, 31, 7 - bob, 3 + 2.5 * twinkle, 1.5 + twinkle, Color::rgb(255, 240, 120), 1);
+    drawStar(cr, 32, 7, 2.5 + 2.5 * twinkle, 1.2 + twinkle, Color::rgb(255, 240, 120), 1);
 }
 
 // (turnsign heading bend): the switch sign, a round blue plate in a 50 x 50
@@ -452,7 +456,7 @@ void field(Ctx& ctx, const Node& n) {
 void registerTrain(std::map<std::string, Element>& m) {
     m["rails"] = rails;
     m["loco"] = loco;
-    m["parcel"] = parcel;
+    m["smallwagon"] = smallwagon;
     m["turnsign"] = turnsign;
     m["meadow"] = meadow;
     m["treetop"] = treetop;
