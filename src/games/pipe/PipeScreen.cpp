@@ -151,7 +151,8 @@ void PipeScreen::update() {
     }
     if (!lost) {
         long long v = params.minSpeed;
-        if (pipeLength > 0) v += static_cast<long long>(params.maxSpeed - params.minSpeed) * position / pipeLength;
+        if (pipeLength > 0)
+            v += (static_cast<long long>(params.maxSpeed) - params.minSpeed) * position / pipeLength;
         speed = static_cast<int>(v < -kMaxSpeed ? -kMaxSpeed : v > kMaxSpeed ? kMaxSpeed : v);
         position += speed;
         if (in.leftClicked && in.mouseY > kBandTop && in.mouseY < kBandBottom && selected >= 0) {
