@@ -4,11 +4,15 @@
 #include <cstdio>
 #include <cstdlib>
 #include <map>
+#include <strings.h>
 
 #include "app/Exception.h"
 #include "check/ScreenFile.h"
 #include "data/ResourcePath.h"
 #include "games/alchemist/AlchemistField.h"
+#include "games/mower/MowerLevel.h"
+#include "games/sky/SkyLevel.h"
+#include "scene/ActiveArea.h"
 #include "games/instruments/InstrumentsScreen.h"
 #include "games/mower/MowerLevel.h"
 #include "games/xylophone/Melody.h"
@@ -350,6 +354,63 @@ Needs instrumentsNeeds() {
     return n;
 }
 
+// The gardener's lawn mower (!6). Its level files name the lawn's pictures
+// and obstacle mask; the level reader checks them as the game would play them.
+Needs mowerNeeds() {
+    Needs n;
+    n.who = "the gardener's lawn mower (!6)";
+    n.pictures = {{"mower\\mower-icon"}};
+    for (int i = 0; i < 60; ++i) n.pictures.push_back({numbered("mower\\mower\\str%02d", i)});
+    for (int i = 0; i < 40; ++i) n.pictures.push_back({numbered("mower\\mower\\lft%02d", i)});
+    for (int i = 0; i < 40; ++i) n.pictures.push_back({numbered("mower\\mower\\rgt%02d", i)});
+    n.animations = {{"boom", {{"boom"}, {"bravo"}}}};
+    n.sounds = {"mower\\hit", "mower\\engine", "mower\\grass"};
+    n.tracks = {"mower", "birds"};
+    n.dialogs = {{"common-nextlevel", {1}}, {"common-gameover", {1}}, {"common-winner", {}}};
+    n.fonts = {{"std_font", kBannerCharacters}};
+    LevelScriptNeed levels;
+    levels.pattern = "bitmaps\\mower\\map%02d";
+    levels.startLevels = {1};
+    levels.readRaw = [](const std::string& text, const std::string& path) { return mowerLevelProblems(text, path); };
+    n.levelScripts = {levels};
+    return n;
+}
+
+// The astronomer's star pictures (!2). Its screen "Sky" has the areas Help
+// and Main; every star of a level must lie in Main to be clickable.
+Needs skyNeeds() {
+    Needs n;
+    n.who = "the astronomer's star pictures (!2)";
+    n.pictures = {{"Sky\\bkg", true}, {"Sky\\digits18"}, {"Sky\\digits34"}, {"Sky\\help"}};
+    for (int i = 0; i < 14; ++i) n.pictures.push_back({numbered("Sky\\star\\star_%03d", i)});
+    ScreenNeed screen;
+    screen.name = "Sky";
+    screen.procs = {"SkyAreaProc"};
+    screen.background = false;  // the sky is the game's own picture
+    n.screens = {screen};
+    n.sounds = {"sky\\wrong", "sky\\good", "sky\\mouseover", "sky\\complete", "voice\\g_skyClickForHelp",
+                "voice\\g_skyNextNumber"};
+    for (int k = 1; k <= 50; ++k) n.sounds.push_back(numbered("voice\\g_sky%02d", k));
+    n.tracks = {"sky", "birds"};
+    n.dialogs = {{"common-nextlevel", {1}}, {"common-winner", {}}};
+    n.fonts = {{"std_font", kBannerCharacters}};
+    LevelScriptNeed levels;
+    levels.pattern = "bitmaps\\sky\\map%02d";
+    levels.startLevels = {1};
+    levels.readRaw = [](const std::string& text, const std::string& path) -> std::string {
+        std::string screenText;
+        ActiveArea sky;
+        if (readDataFile(resourcePath(ResActiveScreen, "Sky"), screenText))
+            for (const ScreenSprite& s : readScreenFile(screenText).sprites)
+                if (s.kind == SpriteKind::ActiveArea && strcasecmp(s.name.c_str(), "Main") == 0 && sky.pointCount() == 0)
+                    for (const auto& [x, y] : s.points) sky.addPoint(x, y, false);
+        if (sky.pointCount() == 0) return "the screen Sky has no area Main: the stars cannot be clicked";
+        return skyLevelProblems(text, path, [&](int x, int y) { return sky.contains(x, y); });
+    };
+    n.levelScripts = {levels};
+    return n;
+}
+
 // The musician's xylophone (!A). Its melodies are named by the areas of its
 // screen and read when chosen.
 Needs xylophoneNeeds() {
@@ -480,6 +541,7 @@ const Needs* gameNeeds(char code) {
         {'1', cometsNeeds()},
         {'3', cookNeeds()},
         {'5', firemanNeeds()},
+        {'2', skyNeeds()},
         {'6', mowerNeeds()},
         {'4', dominoNeeds()},
         {'D', pipeNeeds()},

@@ -12,6 +12,7 @@
 #include "games/mower/MowerScreen.h"
 #include "games/domino/DominoScreen.h"
 #include "games/pipe/PipeScreen.h"
+#include "games/sky/SkyScreen.h"
 #include "games/train/TrainScreen.h"
 #include "games/painter/PainterScreen.h"
 #include "games/xylophone/XylophoneScreen.h"
@@ -20,6 +21,7 @@ void registerGames() {
     // One line per game: registerGame(code, factory taking the difficulty).
     registerGame('0', [](int difficulty) { return std::make_unique<AlchemistScreen>(difficulty); });
     registerGame('1', [](int difficulty) { return std::make_unique<CometsScreen>(difficulty); });
+    registerGame('2', [](int) { return std::make_unique<SkyScreen>(); });
     registerGame('3', [](int difficulty) { return std::make_unique<CookScreen>(difficulty); });
     registerGame('5', [](int difficulty) { return std::make_unique<FiremanScreen>(difficulty); });
     registerGame('6', [](int difficulty) { return std::make_unique<MowerScreen>(difficulty); });

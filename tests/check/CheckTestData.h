@@ -89,6 +89,8 @@ protected:
                 areas.push_back({"gameF", "AdvProc", "!F", 200, 200, 300, 300});
             if (std::string(t.location) == "a_plumber2")
                 areas.push_back({"gameD", "AdvProc", "!D", 200, 200, 300, 300});
+            if (std::string(t.location) == "a_astronomer2")
+                areas.push_back({"game2", "AdvProc", "!2", 300, 200, 400, 300});
             if (std::string(t.location) == "a_gardener2")
                 areas.push_back({"game6", "AdvProc", "!6", 200, 200, 300, 300});
             if (std::string(t.location) == "a_engineer2")
@@ -161,6 +163,12 @@ protected:
         screen("Instruments", world::activeScreenText("bg_world", {{"drums", "InsCannerProc", "1", 20, 118, 170, 258}},
                                                       {"canner: instruments-bebny"}));
         screen("Xylophone", world::activeScreenText("", {{"1", "CymbalAreaProc", "1", 200, 120, 243, 419}}).substr(17));
+        addGameNeeds('2');
+        screen("Sky", world::activeScreenText("", {{"Help", "SkyAreaProc", "", 35, 30, 75, 70},
+                                                   {"Main", "SkyAreaProc", "", 0, 80, 640, 480}}).substr(17));
+        smallPictures.insert("sky\\figure");
+        files["data_demo/bitmaps/sky/map01.txt"] = "(picture figure)\n(node (star 100 100) (no 110 110))\n"
+                                                   "(node (star 200 200) (no 210 210))\n";
         addGameNeeds('6');
         for (const char* picture : {"mower\\lawn", "mower\\cut", "mower\\mask"}) fullPictures.insert(picture);
         files["data_demo/bitmaps/mower/map01.txt"] = "(background cut)\n(foreground lawn)\n(collision mask)\n";

@@ -24,6 +24,8 @@ const std::map<std::string, Element>& elements() {
         registerDomino(m);
         registerPainter(m);
         registerXylophone(m);
+        registerMower(m);
+        registerSky(m);
         registerInstruments(m);
         registerMower(m);
         return m;
