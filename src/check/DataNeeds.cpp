@@ -354,28 +354,6 @@ Needs instrumentsNeeds() {
     return n;
 }
 
-// The gardener's lawn mower (!6). Its level files name the lawn's pictures
-// and obstacle mask; the level reader checks them as the game would play them.
-Needs mowerNeeds() {
-    Needs n;
-    n.who = "the gardener's lawn mower (!6)";
-    n.pictures = {{"mower\\mower-icon"}};
-    for (int i = 0; i < 60; ++i) n.pictures.push_back({numbered("mower\\mower\\str%02d", i)});
-    for (int i = 0; i < 40; ++i) n.pictures.push_back({numbered("mower\\mower\\lft%02d", i)});
-    for (int i = 0; i < 40; ++i) n.pictures.push_back({numbered("mower\\mower\\rgt%02d", i)});
-    n.animations = {{"boom", {{"boom"}, {"bravo"}}}};
-    n.sounds = {"mower\\hit", "mower\\engine", "mower\\grass"};
-    n.tracks = {"mower", "birds"};
-    n.dialogs = {{"common-nextlevel", {1}}, {"common-gameover", {1}}, {"common-winner", {}}};
-    n.fonts = {{"std_font", kBannerCharacters}};
-    LevelScriptNeed levels;
-    levels.pattern = "bitmaps\\mower\\map%02d";
-    levels.startLevels = {1};
-    levels.readRaw = [](const std::string& text, const std::string& path) { return mowerLevelProblems(text, path); };
-    n.levelScripts = {levels};
-    return n;
-}
-
 // The astronomer's star pictures (!2). Its screen "Sky" has the areas Help
 // and Main; every star of a level must lie in Main to be clickable.
 Needs skyNeeds() {

@@ -27,7 +27,6 @@ const std::map<std::string, Element>& elements() {
         registerMower(m);
         registerSky(m);
         registerInstruments(m);
-        registerMower(m);
         return m;
     }();
     return table;

@@ -68,7 +68,6 @@ void registerXylophone(std::map<std::string, Element>& m);
 void registerMower(std::map<std::string, Element>& m);
 void registerSky(std::map<std::string, Element>& m);
 void registerInstruments(std::map<std::string, Element>& m);
-void registerMower(std::map<std::string, Element>& m);
 
 // Direct calls used across groups.
 struct Pose {
