@@ -14,7 +14,6 @@
 #include "games/sky/SkyLevel.h"
 #include "scene/ActiveArea.h"
 #include "games/instruments/InstrumentsScreen.h"
-#include "games/mower/MowerLevel.h"
 #include "games/xylophone/Melody.h"
 #include "games/domino/DominoBoard.h"
 #include "games/domino/DominoLevelFile.h"
