@@ -21,6 +21,7 @@
 #include "games/pipe/PipeScreen.h"
 #include "games/train/TrainScreen.h"
 #include "games/train/TrainSwitchFile.h"
+#include "games/twins/TwinsLevel.h"
 #include "scene/Sprite.h"
 
 namespace check {
@@ -490,6 +491,55 @@ Needs dominoNeeds() {
     return n;
 }
 
+// The memory cards (!8). Each level names its face sheet and card back; the
+// faces must lie inside the sheet and the grid on the screen.
+Needs twinsNeeds() {
+    Needs n;
+    n.who = "the memory cards (!8)";
+    n.pictures = {{"twins\\bkg", true}};
+    n.sounds = {"twins\\card", "good", "wrong"};
+    n.tracks = {"twins", "birds"};
+    n.dialogs = {{"common-nextlevel", {1}}, {"common-winner", {}}};
+    n.fonts = {{"std_font", kBannerCharacters}};
+    LevelScriptNeed levels;
+    levels.pattern = "bitmaps\\twins\\level%02d";
+    levels.startLevels = {1};
+    levels.readRaw = [](const std::string& text, const std::string& path) -> std::string {
+        TwinsLevel level;
+        try {
+            level.readText(text, path);
+        } catch (const Exception& e) {
+            return e.message();
+        }
+        // The size of a picture from its TGA header; false when it cannot be read.
+        auto pictureSize = [](const std::string& name, int& w, int& h) {
+            std::string bytes;
+            if (!readDataFile(resourcePath(ResBitmap, name), bytes) || bytes.size() < 18) return false;
+            w = static_cast<uint8_t>(bytes[12]) | static_cast<uint8_t>(bytes[13]) << 8;
+            h = static_cast<uint8_t>(bytes[14]) | static_cast<uint8_t>(bytes[15]) << 8;
+            return true;
+        };
+        int w = 0, h = 0;
+        if (!pictureSize("twins\\" + level.lid, w, h))
+            return "the card back twins\\" + level.lid + " of (lid " + level.lid + ") cannot be read";
+        if (!pictureSize("twins\\" + level.cards, w, h))
+            return "the face sheet twins\\" + level.cards + " of (cards " + level.cards + ") cannot be read";
+        for (int k = 0; k < TwinsLevel::kFaceValues; ++k) {
+            const TwinsLevel::Face& f = level.faces[k];
+            if (f.x < 0 || f.y < 0 || f.x + level.cardWidth > w || f.y + level.cardHeight > h)
+                return "face " + std::to_string(k) + " (pos " + std::to_string(f.x) + " " + std::to_string(f.y) +
+                       ") does not lie inside the " + std::to_string(w) + " x " + std::to_string(h) + " face sheet";
+        }
+        const int right = level.startX + level.columns * (level.cardWidth + level.xSpace) - level.xSpace;
+        const int bottom = level.startY + level.rows * (level.cardHeight + level.ySpace) - level.ySpace;
+        if (level.startX < 0 || level.startY < 0 || right > 640 || bottom > 480)
+            return "the grid of cards reaches past the screen (" + std::to_string(right) + ", " +
+                   std::to_string(bottom) + ")";
+        return "";
+    };
+    n.levelScripts = {levels};
+    return n;
+}
 }  // namespace
 
 const std::vector<std::string>& locationProcs() {
@@ -527,6 +577,7 @@ const Needs* gameNeeds(char code) {
         {'9', instrumentsNeeds()},
         {'A', xylophoneNeeds()},
         {'C', jigsawNeeds()},
+        {'8', twinsNeeds()},
     };
     auto it = table.find(code);
     return it == table.end() ? nullptr : &it->second;

@@ -14,6 +14,7 @@
 #include "games/pipe/PipeScreen.h"
 #include "games/sky/SkyScreen.h"
 #include "games/train/TrainScreen.h"
+#include "games/twins/TwinsScreen.h"
 #include "games/painter/PainterScreen.h"
 #include "games/xylophone/XylophoneScreen.h"
 
@@ -32,4 +33,5 @@ void registerGames() {
     registerGame('4', [](int) { return std::make_unique<DominoScreen>(); });
     registerGame('D', [](int difficulty) { return std::make_unique<PipeScreen>(difficulty); });
     registerGame('F', [](int) { return std::make_unique<TrainScreen>(); });
+    registerGame('8', [](int) { return std::make_unique<TwinsScreen>(); });
 }

@@ -89,6 +89,8 @@ protected:
                 areas.push_back({"gameF", "AdvProc", "!F", 200, 200, 300, 300});
             if (std::string(t.location) == "a_plumber2")
                 areas.push_back({"gameD", "AdvProc", "!D", 200, 200, 300, 300});
+            if (std::string(t.location) == "a_magician2")
+                areas.push_back({"game8", "AdvProc", "!8", 300, 200, 400, 300});
             if (std::string(t.location) == "a_astronomer2")
                 areas.push_back({"game2", "AdvProc", "!2", 300, 200, 400, 300});
             if (std::string(t.location) == "a_gardener2")
@@ -182,6 +184,12 @@ protected:
         for (const char* name : {"pipe-03", "pipe-05", "pipe-08"})
             screen(name, world::activeScreenText("bg_world", {{"patch", "PipeProc", "0", 20, 400, 70, 450}}));
         files["data_demo/bitmaps/pipe/level01.txt"] = "(length 10)\n(randmax 3)\n(ascreen pipe)\n";
+        addGameNeeds('8');
+        for (const char* picture : {"twins\\sheet", "twins\\back"}) smallPictures.insert(picture);
+        files["data_demo/bitmaps/twins/level01.txt"] =
+            "(cards sheet)\n(lid back)\n" + repeated("(pos 4 4)\n", 32) +
+            "(card_width 4)\n(card_height 4)\n(card_xspace 2)\n(card_yspace 2)\n(map_startx 10)\n(map_starty 20)\n"
+            "(map_width 2)\n(map_height 1)\n";
         addGameNeeds('4');
         fullPictures.insert("Domino\\bkg01");
         files["data_demo/bitmaps/domino/map01.txt"] = "(background bkg01)\n(piece 5)\n(piece_set 5 6 0)\n(blocked 9 9)\n";
@@ -213,6 +221,11 @@ protected:
         char text[64];
         std::snprintf(text, sizeof text, format, n);
         return text;
+    }
+    static std::string repeated(const std::string& text, int times) {
+        std::string s;
+        for (int i = 0; i < times; ++i) s += text;
+        return s;
     }
     static std::vector<uint8_t> wav() {
         return audiotest::makeWav(audiotest::WavLayout{}, audiotest::constantSamples16(200, 1, 1000));

@@ -24,6 +24,7 @@ const std::map<std::string, Element>& elements() {
         registerDomino(m);
         registerPainter(m);
         registerXylophone(m);
+        registerTwins(m);
         registerMower(m);
         registerSky(m);
         registerInstruments(m);

@@ -65,6 +65,7 @@ void registerPipe(std::map<std::string, Element>& m);
 void registerDomino(std::map<std::string, Element>& m);
 void registerPainter(std::map<std::string, Element>& m);
 void registerXylophone(std::map<std::string, Element>& m);
+void registerTwins(std::map<std::string, Element>& m);
 void registerMower(std::map<std::string, Element>& m);
 void registerSky(std::map<std::string, Element>& m);
 void registerInstruments(std::map<std::string, Element>& m);
