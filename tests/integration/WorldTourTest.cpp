@@ -325,8 +325,9 @@ TEST_F(WorldTourTest, VisitsEveryPlaceSeesEveryMovieAndLeavesThroughTheExit) {
         EXPECT_GE(count("location " + location), 1u) << location;
     }
     for (const Character& c : characters()) EXPECT_EQ(count(std::string("movie ") + c.movie), 1u) << c.movie;
-    for (const GameInfo& g : gameTable())
+    for (const GameInfo& g : gameTable()) {
         if (g.factory) EXPECT_GE(count(std::string("dialog ") + g.description + " 1"), 1u) << g.description;
+    }
     EXPECT_GE(count("music _night"), 1u);
     EXPECT_GE(count("music birds"), 1u);
     EXPECT_GE(count("music _motyw1"), 1u);
