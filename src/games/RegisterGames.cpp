@@ -7,6 +7,7 @@
 #include "games/comets/CometsScreen.h"
 #include "games/cook/CookScreen.h"
 #include "games/fireman/FiremanScreen.h"
+#include "games/hats/HatsScreen.h"
 #include "games/instruments/InstrumentsScreen.h"
 #include "games/jigsaw/JigsawScreen.h"
 #include "games/mower/MowerScreen.h"
@@ -34,4 +35,5 @@ void registerGames() {
     registerGame('D', [](int difficulty) { return std::make_unique<PipeScreen>(difficulty); });
     registerGame('F', [](int) { return std::make_unique<TrainScreen>(); });
     registerGame('8', [](int) { return std::make_unique<TwinsScreen>(); });
+    registerGame('7', [](int) { return std::make_unique<HatsScreen>(); });
 }
