@@ -10,6 +10,7 @@
 #include "check/ScreenFile.h"
 #include "data/ResourcePath.h"
 #include "games/alchemist/AlchemistField.h"
+#include "games/computer/ComputerScreen.h"
 #include "games/mower/MowerLevel.h"
 #include "games/sky/SkyLevel.h"
 #include "scene/ActiveArea.h"
@@ -491,6 +492,28 @@ Needs dominoNeeds() {
     return n;
 }
 
+// The programmer's sums (!E): no level files; the robot's frames, the
+// question lamps and the font of the sums.
+Needs computerNeeds() {
+    Needs n;
+    n.who = "the programmer's sums (!E)";
+    n.pictures = {{"Computer\\bkg", true}, {"Computer\\point"}};
+    char name[40];
+    for (int i = 0; i < ComputerScreen::kHappyFrames; ++i) {
+        std::snprintf(name, sizeof name, "Computer\\Anim\\happy%03d", i);
+        n.pictures.push_back({name});
+    }
+    for (int i = 0; i < ComputerScreen::kAngryFrames; ++i) {
+        std::snprintf(name, sizeof name, "Computer\\Anim\\mad%03d", i);
+        n.pictures.push_back({name});
+    }
+    n.sounds = {"wrong", "good", "Computer\\click"};
+    n.tracks = {"computer", "birds"};
+    n.dialogs = {{"common-nextlevel", {1}}, {"common-winner", {}}};
+    n.fonts = {{"Computer\\fontStd", "0123456789+-*="}};
+    return n;
+}
+
 // The memory cards (!8). Each level names its face sheet and card back; the
 // faces must lie inside the sheet and the grid on the screen.
 Needs twinsNeeds() {
@@ -589,6 +612,7 @@ const Needs* gameNeeds(char code) {
         {'A', xylophoneNeeds()},
         {'C', jigsawNeeds()},
         {'8', twinsNeeds()},
+        {'E', computerNeeds()},
         {'7', hatsNeeds()},
     };
     auto it = table.find(code);

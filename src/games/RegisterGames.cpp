@@ -5,6 +5,7 @@
 #include "game/GameTable.h"
 #include "games/alchemist/AlchemistScreen.h"
 #include "games/comets/CometsScreen.h"
+#include "games/computer/ComputerScreen.h"
 #include "games/cook/CookScreen.h"
 #include "games/fireman/FiremanScreen.h"
 #include "games/hats/HatsScreen.h"
@@ -36,4 +37,5 @@ void registerGames() {
     registerGame('F', [](int) { return std::make_unique<TrainScreen>(); });
     registerGame('8', [](int) { return std::make_unique<TwinsScreen>(); });
     registerGame('7', [](int) { return std::make_unique<HatsScreen>(); });
+    registerGame('E', [](int) { return std::make_unique<ComputerScreen>(); });
 }

@@ -87,6 +87,8 @@ protected:
             }
             if (std::string(t.location) == "a_railroader2")
                 areas.push_back({"gameF", "AdvProc", "!F", 200, 200, 300, 300});
+            if (std::string(t.location) == "a_programmer2")
+                areas.push_back({"gameE", "AdvProc", "!E", 200, 200, 300, 300});
             if (std::string(t.location) == "a_plumber2")
                 areas.push_back({"gameD", "AdvProc", "!D", 200, 200, 300, 300});
             if (std::string(t.location) == "a_magician2") {
@@ -197,6 +199,11 @@ protected:
             "(gfxfile std_font_sheet)\n(gridx 8)\n(height 16)\n(spacing 1)\n(spacelen 6)\n(gfxdata" +
             std::string(" (char 0 8) (char 1 8) (char 2 8) (char 3 8) (char 4 8)") +
             " (char 5 8) (char 6 8) (char 7 8) (char 8 8) (char 9 8))\n";
+        addGameNeeds('E');
+        files["data_demo/bitmaps/Computer/fontStd.txt"] =
+            "(gfxfile std_font_sheet)\n(gridx 8)\n(height 16)\n(spacing 1)\n(spacelen 6)\n(gfxdata" +
+            std::string(" (char 0 8) (char 1 8) (char 2 8) (char 3 8) (char 4 8) (char 5 8) (char 6 8)") +
+            " (char 7 8) (char 8 8) (char 9 8) (char + 8) (char - 8) (char * 8) (char = 8))\n";
         addGameNeeds('4');
         fullPictures.insert("Domino\\bkg01");
         files["data_demo/bitmaps/domino/map01.txt"] = "(background bkg01)\n(piece 5)\n(piece_set 5 6 0)\n(blocked 9 9)\n";

@@ -25,6 +25,7 @@ const std::map<std::string, Element>& elements() {
         registerPainter(m);
         registerXylophone(m);
         registerTwins(m);
+        registerComputer(m);
         registerMower(m);
         registerSky(m);
         registerInstruments(m);

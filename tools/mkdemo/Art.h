@@ -66,6 +66,7 @@ void registerDomino(std::map<std::string, Element>& m);
 void registerPainter(std::map<std::string, Element>& m);
 void registerXylophone(std::map<std::string, Element>& m);
 void registerTwins(std::map<std::string, Element>& m);
+void registerComputer(std::map<std::string, Element>& m);
 void registerMower(std::map<std::string, Element>& m);
 void registerSky(std::map<std::string, Element>& m);
 void registerInstruments(std::map<std::string, Element>& m);
