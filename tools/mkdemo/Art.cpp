@@ -29,6 +29,7 @@ const std::map<std::string, Element>& elements() {
         registerMower(m);
         registerSky(m);
         registerInstruments(m);
+        registerHats(m);
         return m;
     }();
     return table;

@@ -70,6 +70,7 @@ void registerComputer(std::map<std::string, Element>& m);
 void registerMower(std::map<std::string, Element>& m);
 void registerSky(std::map<std::string, Element>& m);
 void registerInstruments(std::map<std::string, Element>& m);
+void registerHats(std::map<std::string, Element>& m);
 
 // Direct calls used across groups.
 struct Pose {
