@@ -228,24 +228,6 @@ class AlchemistTest : public world::SmallWorld {
         textFile(name, text);
         clearPathCache();
     }
-    void startWithSound(world::Script& script) {
-        start(script.done());
-        try {
-            initSound(plat->audio());
-        } catch (const Exception& e) {
-            FAIL() << e.message();
-        }
-        std::srand(1);
-    }
-    // The events in `wanted` occur in this order (others may lie between).
-    void expectInOrder(const std::vector<std::string>& wanted) {
-        auto flow = events();
-        auto at = flow.begin();
-        for (const std::string& w : wanted) {
-            at = std::find(at, flow.end(), w);
-            ASSERT_NE(at, flow.end()) << "missing or out of order: " << w;
-        }
-    }
 };
 
 TEST_F(AlchemistTest, EmptyLevelsAreSolvedAtOnceAndTheThirdAwardsThePieceWithTheMusicLeftAlone) {
@@ -318,28 +300,17 @@ class AlchemistUnitTest : public AlchemistTest {
         AlchemistTest::SetUp();
         map(1, mapText(5, 10, {"", "", "0123401234012340"}));
         map(2, mapText(5, 10, {"", "", "4"}));
-        world::Script none;
-        startWithSound(none);
-        game = std::make_unique<AlchemistScreen>(1);
+        startWithSound();
         input().mouseX = 320;
-        try {
-            game->enter();
-        } catch (const Exception& e) {
-            FAIL() << e.message();
-        }
-        traceClearCaptured();
+        game = enterScreen<AlchemistScreen>(1);
     }
     void TearDown() override {
         display().setTarget(nullptr);
-        game->leave();
-        game.reset();
+        leaveScreen(game);
         AlchemistTest::TearDown();
     }
     void tick(std::initializer_list<int> keys = {}) {
-        input().clearRaw();
-        for (int k : keys) input().setRawDown(k, true);
-        input().sampleMouse();
-        input().sampleKeys();
+        holdInput(keys);
         game->update();
     }
     std::unique_ptr<AlchemistScreen> game;

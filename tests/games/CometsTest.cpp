@@ -60,23 +60,6 @@ class CometsTest : public world::SmallWorld {
         textFile("data_demo/bitmaps/comets/levels.txt", text);
         clearPathCache();
     }
-    void startWithSound(world::Script& script) {
-        start(script.done());
-        try {
-            initSound(plat->audio());
-        } catch (const Exception& e) {
-            FAIL() << e.message();
-        }
-        std::srand(1);
-    }
-    void expectInOrder(const std::vector<std::string>& wanted) {
-        auto flow = events();
-        auto at = flow.begin();
-        for (const std::string& w : wanted) {
-            at = std::find(at, flow.end(), w);
-            ASSERT_NE(at, flow.end()) << "missing or out of order: " << w;
-        }
-    }
 };
 
 TEST_F(CometsTest, FourMissedCometsLoseTheLevelAndGivingUpPlaysBirds) {
@@ -145,27 +128,15 @@ class CometsUnitTest : public CometsTest {
   protected:
     void SetUp() override {
         CometsTest::SetUp();
-        world::Script dialogs;
-        for (int t = 5; t < 2000; t += 20) dialogs.click(t, 100, 240);  // any dialog: 1
-        startWithSound(dialogs);
-        game = std::make_unique<CometsScreen>(1);
-        try {
-            game->enter();
-        } catch (const Exception& e) {
-            FAIL() << e.message();
-        }
-        traceClearCaptured();
+        startWithSound(answeringDialogs(100, 2000));
+        game = enterScreen<CometsScreen>(1);
     }
     void TearDown() override {
-        game->leave();
-        game.reset();
+        leaveScreen(game);
         CometsTest::TearDown();
     }
     void tick(bool click = false) {
-        input().clearRaw();
-        if (click) input().setRawDown(vk::LBUTTON, true);
-        input().sampleMouse();
-        input().sampleKeys();
+        holdInput({}, -1, -1, click);
         game->update();
     }
     std::unique_ptr<CometsScreen> game;

@@ -72,15 +72,6 @@ protected:
         return text;
     }
 
-    void startWithSound(world::Script& script) {
-        start(script.done());
-        try {
-            initSound(plat->audio());
-        } catch (const Exception& e) {
-            FAIL() << e.message();
-        }
-        std::srand(1);
-    }
 };
 
 // The real game, with its one pig brought on at once in the middle row of its
@@ -144,26 +135,15 @@ protected:
         // Pigs to feed but none allowed on the tables: the level neither starts
         // nor ends by itself; each test places what it needs.
         for (int n = 1; n <= 6; ++n) level(n, params(5, 2, 1, 10, 300, 5, 0));
-        world::Script none;
-        startWithSound(none);
-        cook = std::make_unique<CookScreen>(1);
-        try {
-            cook->enter();
-        } catch (const Exception& e) {
-            FAIL() << e.message();
-        }
-        traceClearCaptured();
+        startWithSound();
+        cook = enterScreen<CookScreen>(1);
     }
     void TearDown() override {
-        cook->leave();
-        cook.reset();
+        leaveScreen(cook);
         CookTest::TearDown();
     }
     void tick(std::initializer_list<int> keys = {}) {
-        input().clearRaw();
-        for (int k : keys) input().setRawDown(k, true);
-        input().sampleMouse();
-        input().sampleKeys();
+        holdInput(keys);
         cook->update();
     }
     std::unique_ptr<CookScreen> cook;

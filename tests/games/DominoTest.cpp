@@ -234,37 +234,12 @@ protected:
         clearPathCache();
     }
     void begin(int dialogAnswer = 1) {
-        world::Script dialogs;
-        for (int t = 5; t < 5000; t += 20) dialogs.click(t, dialogAnswer == 1 ? 100 : 500, 240);
-        start(dialogs.done());
-        try {
-            initSound(plat->audio());
-        } catch (const Exception& e) {
-            FAIL() << e.message();
-        }
-        game = std::make_unique<DominoScreen>();
-        try {
-            game->enter();
-        } catch (const Exception& e) {
-            FAIL() << e.message();
-        }
-        traceClearCaptured();
+        startWithSound(answeringDialogs(dialogAnswer == 1 ? 100 : 500, 5000));
+        game = enterScreen<DominoScreen>();
     }
-    void end() {
-        if (!game) return;
-        game->leave();
-        game.reset();
-    }
+    void end() { leaveScreen(game); }
     void tick(std::initializer_list<int> keys = {}, int clickX = -1, int clickY = -1, bool right = false) {
-        input().clearRaw();
-        for (int k : keys) input().setRawDown(k, true);
-        if (clickX >= 0) {
-            input().mouseX = clickX;
-            input().mouseY = clickY;
-            input().setRawDown(right ? vk::RBUTTON : vk::LBUTTON, true);
-        }
-        input().sampleMouse();
-        input().sampleKeys();
+        holdInput(keys, clickX, clickY, clickX >= 0 && !right, clickX >= 0 && right);
         game->update();
     }
     // Two ticks without anything, then a click (keys pressed need the rest).
@@ -277,14 +252,6 @@ protected:
         tick();
         tick();
         tick({key});
-    }
-    void expectInOrder(const std::vector<std::string>& wanted) {
-        auto flow = events();
-        auto at = flow.begin();
-        for (const std::string& w : wanted) {
-            at = std::find(at, flow.end(), w);
-            ASSERT_NE(at, flow.end()) << "missing or out of order: " << w;
-        }
     }
     std::string fileText(int n) const {
         std::ifstream in(levelPath(n));

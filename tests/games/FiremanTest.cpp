@@ -70,38 +70,13 @@ class FiremanTest : public world::SmallWorld {
         clearPathCache();
     }
     void begin(int difficulty) {
-        world::Script dialogs;
-        for (int t = 5; t < 5000; t += 20) dialogs.click(t, 100, 240);  // any dialog: 1
-        start(dialogs.done());
-        try {
-            initSound(plat->audio());
-        } catch (const Exception& e) {
-            FAIL() << e.message();
-        }
-        std::srand(1);
-        game = std::make_unique<FiremanScreen>(difficulty);
-        try {
-            game->enter();
-        } catch (const Exception& e) {
-            FAIL() << e.message();
-        }
-        traceClearCaptured();
+        startWithSound(answeringDialogs(100, 5000));
+        game = enterScreen<FiremanScreen>(difficulty);
     }
-    void end() {
-        if (!game) return;
-        game->leave();
-        game.reset();
-    }
+    void end() { leaveScreen(game); }
     // One update; a click lands on (x, y).
     void tick(int clickX = -1, int clickY = -1) {
-        input().clearRaw();
-        if (clickX >= 0) {
-            input().mouseX = clickX;
-            input().mouseY = clickY;
-            input().setRawDown(vk::LBUTTON, true);
-        }
-        input().sampleMouse();
-        input().sampleKeys();
+        holdInput({}, clickX, clickY, clickX >= 0);
         game->update();
     }
     // A tick with the button up, then a click in the middle of window w (0..11).
@@ -116,14 +91,6 @@ class FiremanTest : public world::SmallWorld {
         f.timer = timer;
         f.sprite->setPos(FiremanScreen::windowX[window], FiremanScreen::windowY[window]);
         f.sprite->setMode("show");
-    }
-    void expectInOrder(const std::vector<std::string>& wanted) {
-        auto flow = events();
-        auto at = flow.begin();
-        for (const std::string& w : wanted) {
-            at = std::find(at, flow.end(), w);
-            ASSERT_NE(at, flow.end()) << "missing or out of order: " << w;
-        }
     }
     std::unique_ptr<FiremanScreen> game;
 };

@@ -52,30 +52,13 @@ protected:
         SmallWorld::TearDown();
     }
     void begin() {
-        start();
-        try {
-            initSound(plat->audio());
-            game = std::make_unique<InstrumentsScreen>();
-            game->enter();
-        } catch (const Exception& e) {
-            FAIL() << e.message();
-        }
-        traceClearCaptured();
+        startWithSound();
+        game = enterScreen<InstrumentsScreen>();
     }
-    void end() {
-        if (!game) return;
-        game->leave();
-        game.reset();
-    }
+    void end() { leaveScreen(game); }
     // One tick of play: input, update, frame, and a tick's worth of sound.
     void tick(int x = 600, int y = 20, bool left = false, int key = 0) {
-        input().clearRaw();
-        input().mouseX = x;
-        input().mouseY = y;
-        input().setRawDown(vk::LBUTTON, left);
-        if (key) input().setRawDown(key, true);
-        input().sampleMouse();
-        input().sampleKeys();
+        holdInput({key}, x, y, left);
         game->update();
         game->draw();
         plat->advanceTicks(1);

@@ -181,36 +181,13 @@ protected:
     }
     // Dialogs answer with the left half (1) unless told otherwise.
     void begin(int difficulty, int dialogX = 100) {
-        world::Script dialogs;
-        for (int t = 5; t < 20000; t += 20) dialogs.click(t, dialogX, 240);
-        start(dialogs.done());
-        try {
-            initSound(plat->audio());
-        } catch (const Exception& e) {
-            FAIL() << e.message();
-        }
+        startWithSound(answeringDialogs(dialogX, 20000));
         std::srand(3);
-        game = std::make_unique<JigsawScreen>(difficulty);
-        try {
-            game->enter();
-        } catch (const Exception& e) {
-            FAIL() << e.message();
-        }
+        game = enterScreenKeepingTrace<JigsawScreen>(difficulty);
     }
-    void end() {
-        if (!game) return;
-        game->leave();
-        game.reset();
-    }
+    void end() { leaveScreen(game); }
     void tick(int x = 600, int y = 470, bool left = false, bool right = false, int key = 0) {
-        input().clearRaw();
-        input().mouseX = x;
-        input().mouseY = y;
-        input().setRawDown(vk::LBUTTON, left);
-        input().setRawDown(vk::RBUTTON, right);
-        if (key) input().setRawDown(key, true);
-        input().sampleMouse();
-        input().sampleKeys();
+        holdInput({key}, x, y, left, right);
         game->update();
         game->draw();
     }
@@ -227,14 +204,6 @@ protected:
             click(cellMidX(p, piece), cellMidY(p, piece));
         }
         ASSERT_TRUE(game->isSolved);
-    }
-    void expectInOrder(const std::vector<std::string>& wanted) {
-        auto flow = events();
-        auto at = flow.begin();
-        for (const std::string& w : wanted) {
-            at = std::find(at, flow.end(), w);
-            ASSERT_NE(at, flow.end()) << "missing or out of order: " << w;
-        }
     }
     std::unique_ptr<JigsawScreen> game;
 };

@@ -165,23 +165,6 @@ protected:
         EXPECT_TRUE(readDataFile(name, text));
         return text;
     }
-    void startWithSound(world::Script& script) {
-        start(script.done());
-        try {
-            initSound(plat->audio());
-        } catch (const Exception& e) {
-            FAIL() << e.message();
-        }
-    }
-    // Checks that the wanted events happened in this order.
-    void expectFlow(const std::vector<std::string>& wanted) {
-        auto flow = events();
-        auto at = flow.begin();
-        for (const std::string& w : wanted) {
-            at = std::find(at, flow.end(), w);
-            ASSERT_NE(at, flow.end()) << "missing or out of order: " << w;
-        }
-    }
 };
 
 TEST_F(MowerTest, CuttingTheOnlyCellWinsAndTheNextLevelFollows) {
@@ -194,7 +177,7 @@ TEST_F(MowerTest, CuttingTheOnlyCellWinsAndTheNextLevelFollows) {
     s.key(250, vk::ESCAPE);
     startWithSound(s);
     runToEnd(std::make_unique<MowerScreen>(1));
-    expectFlow({"level-load mower 1", "sound mower\\grass", "level-solved mower 1", "dialog common-nextlevel 1",
+    expectInOrder({"level-load mower 1", "sound mower\\grass", "level-solved mower 1", "dialog common-nextlevel 1",
                 "level-load mower 2", "music birds"});
 }
 
@@ -206,7 +189,7 @@ TEST_F(MowerTest, ThreeCrashesLoseAndGivingUpReturnsWithBirds) {
     for (int t = 700; t < 1400; t += 30) s.click(t, 500, 240);
     startWithSound(s);
     runToEnd(std::make_unique<MowerScreen>(3));
-    expectFlow({"level-load mower 1", "sound mower\\hit", "level-crash mower 1", "level-retry mower 1",
+    expectInOrder({"level-load mower 1", "sound mower\\hit", "level-crash mower 1", "level-retry mower 1",
                 "level-crash mower 1", "level-retry mower 1", "level-lost mower 1", "dialog common-gameover 2",
                 "music birds"});
     EXPECT_EQ(count("level-load mower 1"), 1);  // the retries kept the lawn
@@ -239,28 +222,15 @@ protected:
         MowerTest::SetUp();
         level(1, lawn(40, 16, 12, 320, 240, "(block 0 0)\n"));
         level(2, lawn(40, 16, 12, 320, 240));
-        world::Script none;
-        startWithSound(none);
-        game = std::make_unique<MowerScreen>(1);
-        try {
-            game->enter();
-        } catch (const Exception& e) {
-            FAIL() << e.message();
-        }
-        traceClearCaptured();
+        startWithSound();
+        game = enterScreen<MowerScreen>(1);
     }
     void TearDown() override {
-        game->leave();
-        game.reset();
+        leaveScreen(game);
         MowerTest::TearDown();
     }
     void tick(std::initializer_list<int> keys = {}, int mx = 0, int my = 0) {
-        input().clearRaw();
-        for (int k : keys) input().setRawDown(k, true);
-        input().mouseX = mx;
-        input().mouseY = my;
-        input().sampleMouse();
-        input().sampleKeys();
+        holdInput(keys, mx, my);
         game->update();
     }
     std::unique_ptr<MowerScreen> game;

@@ -80,34 +80,14 @@ protected:
     }
 
     void begin() {
-        start();
-        try {
-            initSound(plat->audio());
-        } catch (const Exception& e) {
-            FAIL() << e.message();
-        }
+        startWithSound();
         std::srand(7);
-        game = std::make_unique<PainterScreen>();
-        try {
-            game->enter();
-        } catch (const Exception& e) {
-            FAIL() << e.message();
-        }
+        game = enterScreenKeepingTrace<PainterScreen>();
     }
-    void end() {
-        if (!game) return;
-        game->leave();
-        game.reset();
-    }
+    void end() { leaveScreen(game); }
     // One tick and one frame with the mouse at (x, y) and these buttons down.
     void tick(int x, int y, bool left = false, bool right = false) {
-        input().clearRaw();
-        input().mouseX = x;
-        input().mouseY = y;
-        input().setRawDown(vk::LBUTTON, left);
-        input().setRawDown(vk::RBUTTON, right);
-        input().sampleMouse();
-        input().sampleKeys();
+        holdInput({}, x, y, left, right);
         game->update();
         game->draw();
     }
@@ -257,8 +237,7 @@ TEST_F(PainterTest, EscapeLeavesAndTheMusicGoesOn) {
     s.click(40, 160, 430);   // bucket
     s.click(60, 150, 150);   // fill
     s.key(80, vk::ESCAPE);
-    start(s.done());
-    initSound(plat->audio());
+    startWithSound(s);
     runToEnd(std::make_unique<PainterScreen>(), true);
     EXPECT_EQ(count("music birds"), 1);
     EXPECT_EQ(count("sound click0"), 1);

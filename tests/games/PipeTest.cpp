@@ -80,38 +80,13 @@ protected:
         clearPathCache();
     }
     void begin(int difficulty, int dialogAnswer = 1) {
-        world::Script dialogs;
-        for (int t = 5; t < 5000; t += 20) dialogs.click(t, dialogAnswer == 1 ? 100 : 500, 240);
-        start(dialogs.done());
-        try {
-            initSound(plat->audio());
-        } catch (const Exception& e) {
-            FAIL() << e.message();
-        }
-        game = std::make_unique<PipeScreen>(difficulty);
-        try {
-            game->enter();
-        } catch (const Exception& e) {
-            FAIL() << e.message();
-        }
-        traceClearCaptured();
+        startWithSound(answeringDialogs(dialogAnswer == 1 ? 100 : 500, 5000));
+        game = enterScreen<PipeScreen>(difficulty);
     }
-    void end() {
-        if (!game) return;
-        game->leave();
-        game.reset();
-    }
+    void end() { leaveScreen(game); }
     // One update: keys held, a left (or right) click at (x, y).
     void tick(std::initializer_list<int> keys = {}, int clickX = -1, int clickY = -1, bool right = false) {
-        input().clearRaw();
-        for (int k : keys) input().setRawDown(k, true);
-        if (clickX >= 0) {
-            input().mouseX = clickX;
-            input().mouseY = clickY;
-            input().setRawDown(right ? vk::RBUTTON : vk::LBUTTON, true);
-        }
-        input().sampleMouse();
-        input().sampleKeys();
+        holdInput(keys, clickX, clickY, clickX >= 0 && !right, clickX >= 0 && right);
         game->update();
     }
     void click(int x, int y, bool right = false) {
@@ -126,14 +101,6 @@ protected:
     }
     // The screen column of the middle of segment s.
     int middleOf(int s) const { return 640 + game->position - s * game->params.segmentWidth - game->params.segmentWidth / 2; }
-    void expectInOrder(const std::vector<std::string>& wanted) {
-        auto flow = events();
-        auto at = flow.begin();
-        for (const std::string& w : wanted) {
-            at = std::find(at, flow.end(), w);
-            ASSERT_NE(at, flow.end()) << "missing or out of order: " << w;
-        }
-    }
     std::unique_ptr<PipeScreen> game;
 };
 

@@ -110,22 +110,6 @@ protected:
         EXPECT_TRUE(readDataFile(name, text));
         return text;
     }
-    void startWithSound(world::Script& script) {
-        start(script.done());
-        try {
-            initSound(plat->audio());
-        } catch (const Exception& e) {
-            FAIL() << e.message();
-        }
-    }
-    void expectFlow(const std::vector<std::string>& wanted) {
-        auto flow = events();
-        auto at = flow.begin();
-        for (const std::string& w : wanted) {
-            at = std::find(at, flow.end(), w);
-            ASSERT_NE(at, flow.end()) << "missing or out of order: " << w;
-        }
-    }
 };
 
 TEST_F(SkyTest, JoiningTheStarsRevealsThePictureAndTheNextLevelFollows) {
@@ -140,7 +124,7 @@ TEST_F(SkyTest, JoiningTheStarsRevealsThePictureAndTheNextLevelFollows) {
     s.key(110 + wipe + 200, vk::ESCAPE);
     startWithSound(s);
     runToEnd(std::make_unique<SkyScreen>());
-    expectFlow({"level-load sky 1", "sound voice\\g_skyClickForHelp", "sound voice\\g_skyNextNumber",
+    expectInOrder({"level-load sky 1", "sound voice\\g_skyClickForHelp", "sound voice\\g_skyNextNumber",
                 "sound voice\\g_sky02", "sound sky\\mouseover", "sound sky\\wrong", "sound sky\\good", "sound sky\\good",
                 "sound sky\\complete", "level-solved sky 1", "dialog common-nextlevel 1", "level-load sky 2",
                 "music birds"});
@@ -152,28 +136,15 @@ class SkyUnitTest : public SkyTest {
 protected:
     void SetUp() override {
         SkyTest::SetUp();
-        world::Script none;
-        startWithSound(none);
-        game = std::make_unique<SkyScreen>();
-        try {
-            game->enter();
-        } catch (const Exception& e) {
-            FAIL() << e.message();
-        }
-        traceClearCaptured();
+        startWithSound();
+        game = enterScreen<SkyScreen>();
     }
     void TearDown() override {
-        if (game) game->leave();
-        game.reset();
+        leaveScreen(game);
         SkyTest::TearDown();
     }
     void tick(int mx, int my, std::initializer_list<int> keys = {}) {
-        input().clearRaw();
-        for (int k : keys) input().setRawDown(k, true);
-        input().mouseX = mx;
-        input().mouseY = my;
-        input().sampleMouse();
-        input().sampleKeys();
+        holdInput(keys, mx, my);
         game->update();
     }
     // Presses the left button in one tick and lets it go in the next.

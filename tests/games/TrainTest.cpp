@@ -79,27 +79,10 @@ protected:
         clearPathCache();
     }
     void begin(int dialogAnswer = 1) {
-        world::Script dialogs;
-        for (int t = 5; t < 5000; t += 20) dialogs.click(t, dialogAnswer == 1 ? 100 : 500, 240);
-        start(dialogs.done());
-        try {
-            initSound(plat->audio());
-        } catch (const Exception& e) {
-            FAIL() << e.message();
-        }
-        game = std::make_unique<TrainScreen>();
-        try {
-            game->enter();
-        } catch (const Exception& e) {
-            FAIL() << e.message();
-        }
-        traceClearCaptured();
+        startWithSound(answeringDialogs(dialogAnswer == 1 ? 100 : 500, 5000));
+        game = enterScreen<TrainScreen>();
     }
-    void end() {
-        if (!game) return;
-        game->leave();
-        game.reset();
-    }
+    void end() { leaveScreen(game); }
     // A new game on the running platform.
     void again() {
         end();
@@ -109,15 +92,7 @@ protected:
     }
     // One update; keys held, a click at (x, y).
     void tick(std::initializer_list<int> keys = {}, int clickX = -1, int clickY = -1) {
-        input().clearRaw();
-        for (int k : keys) input().setRawDown(k, true);
-        if (clickX >= 0) {
-            input().mouseX = clickX;
-            input().mouseY = clickY;
-            input().setRawDown(vk::LBUTTON, true);
-        }
-        input().sampleMouse();
-        input().sampleKeys();
+        holdInput(keys, clickX, clickY, clickX >= 0);
         game->update();
     }
     // Ticks until the train reaches a new point (at most 100).
@@ -132,14 +107,6 @@ protected:
             return e.message();
         }
         return "";
-    }
-    void expectInOrder(const std::vector<std::string>& wanted) {
-        auto flow = events();
-        auto at = flow.begin();
-        for (const std::string& w : wanted) {
-            at = std::find(at, flow.end(), w);
-            ASSERT_NE(at, flow.end()) << "missing or out of order: " << w;
-        }
     }
     std::unique_ptr<TrainScreen> game;
 };

@@ -89,29 +89,12 @@ protected:
         textFile("data_demo/music/" + name + ".mel", text);
     }
     void begin() {
-        start();
-        try {
-            initSound(plat->audio());
-            game = std::make_unique<XylophoneScreen>();
-            game->enter();
-        } catch (const Exception& e) {
-            FAIL() << e.message();
-        }
-        traceClearCaptured();
+        startWithSound();
+        game = enterScreen<XylophoneScreen>();
     }
-    void end() {
-        if (!game) return;
-        game->leave();
-        game.reset();
-    }
+    void end() { leaveScreen(game); }
     void tick(int x = 600, int y = 470, bool left = false, int key = 0) {
-        input().clearRaw();
-        input().mouseX = x;
-        input().mouseY = y;
-        input().setRawDown(vk::LBUTTON, left);
-        if (key) input().setRawDown(key, true);
-        input().sampleMouse();
-        input().sampleKeys();
+        holdInput({key}, x, y, left);
         game->update();
         game->draw();
     }

@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <initializer_list>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -16,6 +18,7 @@
 #include "app/FrameTimer.h"
 #include "app/Screen.h"
 #include "app/Trace.h"
+#include "audio/Sound.h"
 #include "gfx/BitmapCache.h"
 #include "gfx/Display.h"
 #include "gfx/InputState.h"
@@ -139,6 +142,71 @@ protected:
         setPointer("mouse", 0, 0);
     }
 
+    // Starts the headless platform with this input and the sound system on its
+    // silent device; the random numbers start from seed 1 so runs repeat.
+    void startWithSound(replay::Script script = {}, int64_t maxTicks = 20000) {
+        start(std::move(script), maxTicks);
+        try {
+            initSound(plat->audio());
+        } catch (const Exception& e) {
+            ADD_FAILURE() << "Exception: " << e.message();
+        }
+        std::srand(1);
+    }
+    void startWithSound(Script& script, int64_t maxTicks = 20000) { startWithSound(script.done(), maxTicks); }
+
+    // Input that answers every dialog: a click at (x, 240) every 20 ticks from
+    // tick 5 (x = 100 picks the first answer of the standard dialogs, 500 the second).
+    static replay::Script answeringDialogs(int x = 100, uint64_t until = 20000) {
+        Script s;
+        for (uint64_t t = 5; t < until; t += 20) s.click(t, x, 240);
+        return s.done();
+    }
+
+    // Makes a screen and enters it outside runScreen, so a test can drive its
+    // updates itself; an Exception becomes a test failure.
+    template <class T, class... Args>
+    std::unique_ptr<T> enterScreenKeepingTrace(Args&&... args) {
+        std::unique_ptr<T> screen;
+        try {
+            screen = std::make_unique<T>(std::forward<Args>(args)...);
+            screen->enter();
+        } catch (const Exception& e) {
+            ADD_FAILURE() << "Exception: " << e.message();
+        }
+        return screen;
+    }
+    // The same, with the trace starting empty after the screen's start.
+    template <class T, class... Args>
+    std::unique_ptr<T> enterScreen(Args&&... args) {
+        std::unique_ptr<T> screen = enterScreenKeepingTrace<T>(std::forward<Args>(args)...);
+        traceClearCaptured();
+        return screen;
+    }
+    template <class T>
+    static void leaveScreen(std::unique_ptr<T>& screen) {
+        if (!screen) return;
+        screen->leave();
+        screen.reset();
+    }
+
+    // One tick's input: these keys held (0: none), the mouse at (x, y) (where it was when
+    // x < 0) with the left or right button down, sampled as the loop does.
+    static void holdInput(std::initializer_list<int> keys = {}, int x = -1, int y = -1, bool left = false,
+                          bool right = false) {
+        input().clearRaw();
+        for (int k : keys)
+            if (k) input().setRawDown(k, true);
+        if (x >= 0) {
+            input().mouseX = x;
+            input().mouseY = y;
+        }
+        if (left) input().setRawDown(vk::LBUTTON, true);
+        if (right) input().setRawDown(vk::RBUTTON, true);
+        input().sampleMouse();
+        input().sampleKeys();
+    }
+
     // Runs a screen to its end, turning an Exception (or a run that had to be
     // stopped at maxTicks) into a test failure.
     void runToEnd(std::unique_ptr<Screen> screen, bool drawAlways = false) {
@@ -194,6 +262,15 @@ protected:
         for (const std::string& e : events())
             if (e.rfind(prefix, 0) == 0) out.push_back(e);
         return out;
+    }
+    // The events in `wanted` happened in this order (others may lie between).
+    void expectInOrder(const std::vector<std::string>& wanted) const {
+        auto flow = events();
+        auto at = flow.begin();
+        for (const std::string& w : wanted) {
+            at = std::find(at, flow.end(), w);
+            ASSERT_NE(at, flow.end()) << "missing or out of order: " << w;
+        }
     }
     int count(const std::string& event) const {
         auto all = events();
