@@ -139,36 +139,19 @@ protected:
         clearPathCache();
     }
     void TearDown() override {
-        if (game) game->leave();
-        game.reset();
+        leaveScreen(game);
         shutdownSound();
         SmallWorld::TearDown();
     }
     // Starts the game; a dialog it opens is answered on its left half (1) or
-    // right half (2) by clicks every 20 ticks.
+    // right half (2).
     void begin(int dialogAnswer = 1) {
-        world::Script dialogs;
-        for (int t = 5; t < 20000; t += 20) dialogs.click(t, dialogAnswer == 1 ? 100 : 500, 240);
-        start(dialogs.done(), 40000);
-        try {
-            initSound(plat->audio());
-            game = std::make_unique<HatsScreen>();
-            game->enter();
-        } catch (const Exception& e) {
-            FAIL() << e.message();
-        }
-        traceClearCaptured();
+        startWithSound(answeringDialogs(dialogAnswer == 1 ? 100 : 500), 40000);
+        game = enterScreen<HatsScreen>();
+        ASSERT_TRUE(game);
     }
     void tick(std::initializer_list<int> keys = {}, int clickX = -1, int clickY = -1) {
-        input().clearRaw();
-        for (int k : keys) input().setRawDown(k, true);
-        if (clickX >= 0) {
-            input().mouseX = clickX;
-            input().mouseY = clickY;
-            input().setRawDown(vk::LBUTTON, true);
-        }
-        input().sampleMouse();
-        input().sampleKeys();
+        holdInput(keys, clickX, clickY, clickX >= 0);
         game->update();
     }
     void click(int x, int y) {
