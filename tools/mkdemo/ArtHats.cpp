@@ -76,11 +76,17 @@ void hatscylinder(Ctx& ctx, const Node& n) { topHat(ctx.cr, n.num(0), n.num(1), 
 // (hatssmall cx bottom width): the small hat of a spare life.
 void hatssmall(Ctx& ctx, const Node& n) { topHat(ctx.cr, n.num(0), n.num(1), n.num(2), 2); }
 
-// (hatsbutton cx cy r): a big, shiny sewing button with four holes and a
-// cross of thread.
+// (hatsbutton cx cy r (tilt k)): a big, shiny sewing button with four holes
+// and a cross of thread, lying on the floor: seen from the front it is
+// squeezed to k of its height.
 void hatsbutton(Ctx& ctx, const Node& n) {
     cairo_t* cr = ctx.cr;
     const double cx = n.num(0), cy = n.num(1), r = n.num(2);
+    groundShadow(cr, cx + 2, cy + r * n.option("tilt", 1) * 0.9, r * 1.05, r * 0.3);
+    cairo_save(cr);
+    cairo_translate(cr, cx, cy);
+    cairo_scale(cr, 1, n.option("tilt", 1));
+    cairo_translate(cr, -cx, -cy);
     const Color c = colorOption(n, "color", Color::rgb(240, 70, 90));
     circlePath(cr, cx, cy, r);
     cairo_pattern_t* p = cairo_pattern_create_radial(cx - r * 0.35, cy - r * 0.4, r * 0.1, cx, cy, r);
@@ -115,6 +121,7 @@ void hatsbutton(Ctx& ctx, const Node& n) {
     }
     ellipsePath(cr, cx - r * 0.42, cy - r * 0.5, r * 0.18, r * 0.1);
     fillOnly(cr, Color::rgb(255, 255, 255, 0.75));
+    cairo_restore(cr);
 }
 
 // A curtain at one side of the stage, gathered at height `tie`.
@@ -176,7 +183,7 @@ void hatsstage(Ctx& ctx, const Node& n) {
     cairo_fill(cr);
     Rng rng(77);
     for (int i = 0; i < 46; ++i) {
-        const double sx = rng.uniform(70, 570), sy = rng.uniform(40, 270);
+        const double sx = rng.uniform(70, 570), sy = rng.uniform(40, 235);
         star(cr, sx, sy, rng.uniform(3, 8), rng.uniform(0, 1));
         fillOnly(cr, Color::rgb(255, 226, 120, rng.uniform(0.35, 0.8)));
     }
@@ -186,21 +193,21 @@ void hatsstage(Ctx& ctx, const Node& n) {
     cairo_arc(cr, 570, 62, 20, 0, 2 * M_PI);
     fillOnly(cr, Color::rgb(52, 46, 120));
     // The stage floor: planks running towards the viewer.
-    cairo_move_to(cr, 0, 300);
-    cairo_line_to(cr, 640, 300);
+    cairo_move_to(cr, 0, 250);
+    cairo_line_to(cr, 640, 250);
     cairo_line_to(cr, 640, 480);
     cairo_line_to(cr, 0, 480);
     cairo_close_path(cr);
-    fillVertical(cr, 300, 480, Color::rgb(150, 96, 52), Color::rgb(200, 136, 76));
+    fillVertical(cr, 250, 480, Color::rgb(140, 88, 48), Color::rgb(204, 140, 78));
     setColor(cr, Color::rgb(110, 66, 34, 0.6));
     cairo_set_line_width(cr, 2);
     for (int i = -8; i <= 8; ++i) {
-        cairo_move_to(cr, 320 + i * 44, 300);
+        cairo_move_to(cr, 320 + i * 40, 250);
         cairo_line_to(cr, 320 + i * 90, 480);
     }
     cairo_stroke(cr);
-    cairo_move_to(cr, 0, 300);
-    cairo_line_to(cr, 640, 300);
+    cairo_move_to(cr, 0, 250);
+    cairo_line_to(cr, 640, 250);
     setColor(cr, kInk);
     cairo_set_line_width(cr, 3);
     cairo_stroke(cr);
