@@ -109,8 +109,7 @@ protected:
         std::fill(std::begin(mapPieces), std::end(mapPieces), 0);
     }
     void TearDown() override {
-        if (game) game->leave();
-        game.reset();
+        leaveScreen(game);
         std::fill(std::begin(mapPieces), std::end(mapPieces), 0);
         shutdownSound();
         SmallWorld::TearDown();
@@ -123,33 +122,12 @@ protected:
     // Starts the game; its dialogs are answered on their left half (1) or
     // right half (2) every 20 ticks.
     void begin(int dialogAnswer = 1) {
-        world::Script dialogs;
-        for (int t = 5; t < 20000; t += 20) dialogs.click(t, dialogAnswer == 1 ? 100 : 500, 240);
-        start(dialogs.done());
-        try {
-            initSound(plat->audio());
-        } catch (const Exception& e) {
-            FAIL() << e.message();
-        }
+        startWithSound(answeringDialogs(dialogAnswer == 1 ? 100 : 500, 20000));
         std::srand(11);
-        game = std::make_unique<ComputerScreen>();
-        try {
-            game->enter();
-        } catch (const Exception& e) {
-            FAIL() << e.message();
-        }
-        traceClearCaptured();
+        game = enterScreen<ComputerScreen>();
     }
     void tick(std::initializer_list<int> keys = {}, int clickX = -1, int clickY = -1) {
-        input().clearRaw();
-        for (int k : keys) input().setRawDown(k, true);
-        if (clickX >= 0) {
-            input().mouseX = clickX;
-            input().mouseY = clickY;
-            input().setRawDown(vk::LBUTTON, true);
-        }
-        input().sampleMouse();
-        input().sampleKeys();
+        holdInput(keys, clickX, clickY, clickX >= 0);
         game->update();
     }
     void click(int x, int y) {
@@ -184,14 +162,6 @@ protected:
             if (b.x - 8 <= cx && cx < b.x + b.width + 8 && b.y - 8 <= cy && cy < b.y + b.height + 8) return true;
         }
         return false;
-    }
-    void expectInOrder(const std::vector<std::string>& wanted) {
-        auto flow = events();
-        auto at = flow.begin();
-        for (const std::string& w : wanted) {
-            at = std::find(at, flow.end(), w);
-            ASSERT_NE(at, flow.end()) << "missing or out of order: " << w;
-        }
     }
     std::unique_ptr<ComputerScreen> game;
 };

@@ -117,37 +117,12 @@ protected:
     // Starts the game; the dialogs it opens are answered by clicks on their
     // left half (1) or right half (2) every 20 ticks.
     void begin(int dialogAnswer = 1) {
-        world::Script dialogs;
-        for (int t = 5; t < 5000; t += 20) dialogs.click(t, dialogAnswer == 1 ? 100 : 500, 240);
-        start(dialogs.done());
-        try {
-            initSound(plat->audio());
-        } catch (const Exception& e) {
-            FAIL() << e.message();
-        }
-        game = std::make_unique<TwinsScreen>();
-        try {
-            game->enter();
-        } catch (const Exception& e) {
-            FAIL() << e.message();
-        }
-        traceClearCaptured();
+        startWithSound(answeringDialogs(dialogAnswer == 1 ? 100 : 500, 5000));
+        game = enterScreen<TwinsScreen>();
     }
-    void end() {
-        if (!game) return;
-        game->leave();
-        game.reset();
-    }
+    void end() { leaveScreen(game); }
     void tick(std::initializer_list<int> keys = {}, int clickX = -1, int clickY = -1) {
-        input().clearRaw();
-        for (int k : keys) input().setRawDown(k, true);
-        if (clickX >= 0) {
-            input().mouseX = clickX;
-            input().mouseY = clickY;
-            input().setRawDown(vk::LBUTTON, true);
-        }
-        input().sampleMouse();
-        input().sampleKeys();
+        holdInput(keys, clickX, clickY, clickX >= 0);
         game->update();
     }
     void click(int x, int y) {
@@ -179,14 +154,6 @@ protected:
                 const auto twin = find(game->grid[x][y].value, x, y);
                 clickCard(twin.first, twin.second);
             }
-    }
-    void expectInOrder(const std::vector<std::string>& wanted) {
-        auto flow = events();
-        auto at = flow.begin();
-        for (const std::string& w : wanted) {
-            at = std::find(at, flow.end(), w);
-            ASSERT_NE(at, flow.end()) << "missing or out of order: " << w;
-        }
     }
     int covered() const {
         int n = 0;
