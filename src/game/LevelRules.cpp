@@ -53,3 +53,15 @@ LevelChoice askAfterLost(bool birdsAtEnd) {
     if (birdsAtEnd) playMusic("birds", true, 100);
     return LevelChoice::EndGame;
 }
+
+int levelAfter(LevelChoice choice, int level) {
+    switch (choice) {
+        case LevelChoice::NextLevel:
+            return level + 1;
+        case LevelChoice::SameLevel:
+            return level;
+        case LevelChoice::EndGame:
+            break;
+    }
+    return 0;
+}

@@ -50,3 +50,6 @@ LevelChoice askAfterSolved(bool lastLevel, bool awardPiece, int mapPiece, bool b
 // After a lost level: "common-gameover"; 1 tries again, anything else ends
 // the game (with "birds" unless told otherwise).
 LevelChoice askAfterLost(bool birdsAtEnd = true);
+// The level to play after `choice` made at the end of `level`: the next one,
+// the same one again, or 0 when the game ends.
+int levelAfter(LevelChoice choice, int level);

@@ -206,17 +206,10 @@ void AlchemistScreen::update() {
 void AlchemistScreen::endOfLevel() {
     scripts_.traceEvent("level-solved", level);
     const bool last = !levelExists(level + 1);
-    switch (askAfterSolved(last, level == 3, kMapPiece, false)) {
-        case LevelChoice::EndGame:
-            finish(0);
-            break;
-        case LevelChoice::NextLevel:
-            loadLevel(level + 1);
-            break;
-        case LevelChoice::SameLevel:
-            loadLevel(level);
-            break;
-    }
+    if (const int next = levelAfter(askAfterSolved(last, level == 3, kMapPiece, false), level))
+        loadLevel(next);
+    else
+        finish(0);
 }
 
 void AlchemistScreen::drawGrid() {

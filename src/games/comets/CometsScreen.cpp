@@ -179,17 +179,10 @@ bool CometsScreen::cometGone() {
     if (launched >= cometsPerLevel) {
         engine_.stopSound();
         trace("level-solved comets %d", level);
-        switch (askAfterSolved(level >= lastLevel(), level - firstLevel + 1 == 3, kMapPiece)) {
-            case LevelChoice::EndGame:
-                finish(0);
-                break;
-            case LevelChoice::NextLevel:
-                loadLevel(level + 1);
-                break;
-            case LevelChoice::SameLevel:
-                loadLevel(level);
-                break;
-        }
+        if (const int next = levelAfter(askAfterSolved(level >= lastLevel(), level - firstLevel + 1 == 3, kMapPiece), level))
+            loadLevel(next);
+        else
+            finish(0);
         return false;
     }
     launchComet();

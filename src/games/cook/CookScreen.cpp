@@ -276,17 +276,10 @@ void CookScreen::endOfLevel() {
     // A run plays as many levels as there are scripts less four, whatever the
     // level it started at.
     const bool last = !scripts_.exists(l + 6 - s);
-    switch (askAfterSolved(last, l - s + 1 == 3, kMapPiece)) {
-        case LevelChoice::EndGame:
-            finish(0);
-            break;
-        case LevelChoice::NextLevel:
-            loadLevel(l + 1);
-            break;
-        case LevelChoice::SameLevel:
-            loadLevel(l);
-            break;
-    }
+    if (const int next = levelAfter(askAfterSolved(last, l - s + 1 == 3, kMapPiece), l))
+        loadLevel(next);
+    else
+        finish(0);
 }
 
 void CookScreen::cookProc(BmpSprite* cook, int event) {

@@ -147,17 +147,10 @@ void DominoScreen::update() {
 
 void DominoScreen::endOfLevel() {
     const int l = level;
-    switch (askAfterSolved(!levelExists(l + 1), l == 3, kMapPiece)) {
-        case LevelChoice::EndGame:
-            finish(0);
-            break;
-        case LevelChoice::NextLevel:
-            loadLevel(l + 1);
-            break;
-        case LevelChoice::SameLevel:
-            loadLevel(l);
-            break;
-    }
+    if (const int next = levelAfter(askAfterSolved(!levelExists(l + 1), l == 3, kMapPiece), l))
+        loadLevel(next);
+    else
+        finish(0);
 }
 
 void DominoScreen::draw() {

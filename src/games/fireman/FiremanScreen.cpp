@@ -222,17 +222,10 @@ void FiremanScreen::endOfLevel() {
     // level it started at.
     const LevelChoice choice = askAfterSolved(!levelExists(l + 6 - s), l - s + 1 == 3, kMapPiece);
     setPointer(kPointer, kPointerHotX, kPointerHotY);
-    switch (choice) {
-        case LevelChoice::EndGame:
-            finish(0);
-            break;
-        case LevelChoice::NextLevel:
-            loadLevel(l + 1);
-            break;
-        case LevelChoice::SameLevel:
-            loadLevel(l);
-            break;
-    }
+    if (const int next = levelAfter(choice, l))
+        loadLevel(next);
+    else
+        finish(0);
 }
 
 void FiremanScreen::draw() {

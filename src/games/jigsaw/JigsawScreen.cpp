@@ -116,17 +116,10 @@ void JigsawScreen::whileSolved() {
     isSolved = false;
     banner.hide();
     const int l = level, s = startLevel;
-    switch (askAfterSolved(l >= s + kLevelsPerRun - 1, l - s + 1 == 3, kMapPiece)) {
-        case LevelChoice::EndGame:
-            finish(0);
-            break;
-        case LevelChoice::NextLevel:
-            loadLevel(l + 1);
-            break;
-        case LevelChoice::SameLevel:
-            loadLevel(l);
-            break;
-    }
+    if (const int next = levelAfter(askAfterSolved(l >= s + kLevelsPerRun - 1, l - s + 1 == 3, kMapPiece), l))
+        loadLevel(next);
+    else
+        finish(0);
 }
 
 void JigsawScreen::draw() {

@@ -187,17 +187,10 @@ void MowerScreen::endOfLevel() {
     const int l = currentLevel;
     if (won) {
         attemptsLeft = 0;
-        switch (askAfterSolved(!scripts_.exists(l + 1), l == 3, kMapPiece)) {
-            case LevelChoice::EndGame:
-                finish(0);
-                break;
-            case LevelChoice::NextLevel:
-                loadLevel(l + 1);
-                break;
-            case LevelChoice::SameLevel:
-                loadLevel(l);
-                break;
-        }
+        if (const int next = levelAfter(askAfterSolved(!scripts_.exists(l + 1), l == 3, kMapPiece), l))
+            loadLevel(next);
+        else
+            finish(0);
         return;
     }
     if (attemptsLeft < 1) {

@@ -232,17 +232,10 @@ void SkyScreen::playing() {
 
 void SkyScreen::endOfLevel() {
     const int l = currentLevel;
-    switch (askAfterSolved(!scripts_.exists(l + 1), l == 3, kMapPiece)) {
-        case LevelChoice::EndGame:
-            finish(0);
-            break;
-        case LevelChoice::NextLevel:
-            loadLevel(l + 1);
-            break;
-        case LevelChoice::SameLevel:
-            loadLevel(l);
-            break;
-    }
+    if (const int next = levelAfter(askAfterSolved(!scripts_.exists(l + 1), l == 3, kMapPiece), l))
+        loadLevel(next);
+    else
+        finish(0);
 }
 
 void SkyScreen::drawNumber(int number, int x, int y, bool large) const {

@@ -247,17 +247,10 @@ void TrainScreen::update() {
 void TrainScreen::endOfLevel() {
     const int l = level;
     scripts_.traceEvent("level-solved", l);
-    switch (askAfterSolved(!levelExists(l + 1), l == 3, kMapPiece)) {
-        case LevelChoice::EndGame:
-            finish(0);
-            break;
-        case LevelChoice::NextLevel:
-            loadLevel(l + 1);
-            break;
-        case LevelChoice::SameLevel:
-            loadLevel(l);
-            break;
-    }
+    if (const int next = levelAfter(askAfterSolved(!levelExists(l + 1), l == 3, kMapPiece), l))
+        loadLevel(next);
+    else
+        finish(0);
 }
 
 void TrainScreen::draw() {
