@@ -43,11 +43,7 @@ class CometsTest : public world::SmallWorld {
                                    "backdrop", {{"1", "DialogScreenHandler", "1", 0, 0, 319, 479},
                                                 {"2", "DialogScreenHandler", "2", 320, 0, 639, 479}}));
         levels("(levels 12)\n");
-        std::map<std::string, std::vector<uint8_t>> sounds;
-        const auto wav = audiotest::makeWav({}, audiotest::constantSamples16(441, 1, 1000));
-        for (const char* name : {"Comets\\net", "Comets\\catch", "Comets\\engine"})
-            sounds[std::string(name) + ".wav"] = wav;
-        audiotest::writeVolume(data.path("data_demo/sounds.vol"), sounds);
+        soundVolume({"Comets\\net", "Comets\\catch", "Comets\\engine"});
         clearPathCache();
         std::fill(std::begin(mapPieces), std::end(mapPieces), 0);
     }

@@ -101,10 +101,7 @@ protected:
             screenFile(dialog, world::activeScreenText(
                                    "backdrop", {{"1", "DialogScreenHandler", "1", 0, 0, 319, 479},
                                                 {"2", "DialogScreenHandler", "2", 320, 0, 639, 479}}));
-        std::map<std::string, std::vector<uint8_t>> sounds;
-        const auto wav = audiotest::makeWav({}, audiotest::constantSamples16(441, 1, 1000));
-        for (const char* name : {"Computer\\click", "good", "wrong", "click1"}) sounds[std::string(name) + ".wav"] = wav;
-        audiotest::writeVolume(data.path("data_demo/sounds.vol"), sounds);
+        soundVolume({"Computer\\click", "good", "wrong", "click1"});
         clearPathCache();
         std::fill(std::begin(mapPieces), std::end(mapPieces), 0);
     }

@@ -40,12 +40,9 @@ protected:
             for (const Area2& h : halves) areas.push_back({h.value, "DialogScreenHandler", h.value, h.x0, 0, h.x1, 480});
             screenFile(dialog, world::activeScreenText("backdrop", areas));
         }
-        std::map<std::string, std::vector<uint8_t>> sounds;
-        const auto wav = audiotest::makeWav({}, audiotest::constantSamples16(4410, 1, 1000));
-        for (const char* name : {"cook\\plate-break", "cook\\plate-put", "cook\\pig-eating", "cook\\pig-done",
-                                 "cook\\cook-move", "click1"})
-            sounds[std::string(name) + ".wav"] = wav;
-        audiotest::writeVolume(data.path("data_demo/sounds.vol"), sounds);
+        soundVolume({"cook\\plate-break", "cook\\plate-put", "cook\\pig-eating", "cook\\pig-done",
+                     "cook\\cook-move", "click1"},
+                    4410);
         clearPathCache();
     }
     void TearDown() override {

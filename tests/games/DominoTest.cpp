@@ -211,10 +211,7 @@ protected:
                                                 {"2", "DialogScreenHandler", "2", 320, 0, 639, 479}}));
         // Column 6 holds five of the six straights; the sixth is in the tray.
         for (int n = 1; n <= 3; ++n) level(n, almostRoad());
-        std::map<std::string, std::vector<uint8_t>> sounds;
-        const auto wav = audiotest::makeWav({}, audiotest::constantSamples16(441, 1, 1000));
-        for (const char* name : {"click1", "click2", "complete"}) sounds[std::string(name) + ".wav"] = wav;
-        audiotest::writeVolume(data.path("data_demo/sounds.vol"), sounds);
+        soundVolume({"click1", "click2", "complete"});
         clearPathCache();
         std::fill(std::begin(mapPieces), std::end(mapPieces), 0);
     }

@@ -50,11 +50,7 @@ class FiremanTest : public world::SmallWorld {
                                    "backdrop", {{"1", "DialogScreenHandler", "1", 0, 0, 319, 479},
                                                 {"2", "DialogScreenHandler", "2", 320, 0, 639, 479}}));
         for (int n = 1; n <= 8; ++n) level(n, levelText(1, 30, 40, 1, 5, 10));
-        std::map<std::string, std::vector<uint8_t>> sounds;
-        const auto wav = audiotest::makeWav({}, audiotest::constantSamples16(441, 1, 1000));
-        for (const char* name : {"Fireman\\show", "Fireman\\hide", "Fireman\\hit", "Fireman\\miss"})
-            sounds[std::string(name) + ".wav"] = wav;
-        audiotest::writeVolume(data.path("data_demo/sounds.vol"), sounds);
+        soundVolume({"Fireman\\show", "Fireman\\hide", "Fireman\\hit", "Fireman\\miss"});
         clearPathCache();
         std::fill(std::begin(mapPieces), std::end(mapPieces), 0);
     }

@@ -132,10 +132,7 @@ protected:
         screenFile("common-gameover", world::activeScreenText(
                                           "backdrop", {{"1", "DialogScreenHandler", "1", 0, 0, 319, 479},
                                                        {"2", "DialogScreenHandler", "2", 320, 0, 639, 479}}));
-        std::map<std::string, std::vector<uint8_t>> sounds;
-        const auto wav = audiotest::makeWav({}, audiotest::constantSamples16(4410, 1, 1000));
-        for (const char* name : {"good", "wrong", "Hats\\shake", "click1"}) sounds[std::string(name) + ".wav"] = wav;
-        audiotest::writeVolume(data.path("data_demo/sounds.vol"), sounds);
+        soundVolume({"good", "wrong", "Hats\\shake", "click1"}, 4410);
         clearPathCache();
     }
     void TearDown() override {

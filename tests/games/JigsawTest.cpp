@@ -166,10 +166,7 @@ protected:
         for (const char* dialog : {"common-nextlevel", "common-winner"})
             screenFile(dialog, world::activeScreenText("backdrop", {{"1", "DialogScreenHandler", "1", 0, 0, 319, 479},
                                                                    {"2", "DialogScreenHandler", "2", 320, 0, 639, 479}}));
-        std::map<std::string, std::vector<uint8_t>> sounds;
-        const auto wav = audiotest::makeWav({}, audiotest::constantSamples16(441, 1, 1000));
-        for (const char* name : {"click2", "complete"}) sounds[std::string(name) + ".wav"] = wav;
-        audiotest::writeVolume(data.path("data_demo/sounds.vol"), sounds);
+        soundVolume({"click2", "complete"});
         clearPathCache();
         std::fill(std::begin(mapPieces), std::end(mapPieces), 0);
     }

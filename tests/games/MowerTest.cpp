@@ -143,10 +143,7 @@ protected:
         for (const char* dialog : {"common-nextlevel", "common-gameover", "common-winner"})
             screenFile(dialog, world::activeScreenText("backdrop", {{"1", "DialogScreenHandler", "1", 0, 0, 320, 480},
                                                                     {"2", "DialogScreenHandler", "2", 320, 0, 640, 480}}));
-        std::map<std::string, std::vector<uint8_t>> sounds;
-        const auto wav = audiotest::makeWav({}, audiotest::constantSamples16(441, 1, 1000));
-        for (const char* s : {"mower\\hit", "mower\\engine", "mower\\grass"}) sounds[std::string(s) + ".wav"] = wav;
-        audiotest::writeVolume(data.path("data_demo/sounds.vol"), sounds);
+        soundVolume({"mower\\hit", "mower\\engine", "mower\\grass"});
         clearPathCache();
     }
     void TearDown() override {

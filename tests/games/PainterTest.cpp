@@ -67,10 +67,7 @@ protected:
             areas.push_back({"pic" + n, "PicSelAreaProc", "PicSel" + n, 558, y, 638, y + 58});
         }
         screenFile("Painter", world::activeScreenText("painter\\bkg", areas));
-        std::map<std::string, std::vector<uint8_t>> sounds;
-        const auto wav = audiotest::makeWav({}, audiotest::constantSamples16(441, 1, 1000));
-        for (const char* name : {"click0", "click1", "click2"}) sounds[std::string(name) + ".wav"] = wav;
-        audiotest::writeVolume(data.path("data_demo/sounds.vol"), sounds);
+        soundVolume({"click0", "click1", "click2"});
         clearPathCache();
     }
     void TearDown() override {

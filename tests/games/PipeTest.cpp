@@ -60,11 +60,7 @@ protected:
                                    "backdrop", {{"1", "DialogScreenHandler", "1", 0, 0, 319, 479},
                                                 {"2", "DialogScreenHandler", "2", 320, 0, 639, 479}}));
         for (int n = 1; n <= 4; ++n) level(n, levelText(12, 0, 1, 2, 4));  // no holes
-        std::map<std::string, std::vector<uint8_t>> sounds;
-        const auto wav = audiotest::makeWav({}, audiotest::constantSamples16(441, 1, 1000));
-        for (const char* name : {"Pipe\\patch-good", "Pipe\\patch-wrong", "pipe\\pick", "Pipe\\water"})
-            sounds[std::string(name) + ".wav"] = wav;
-        audiotest::writeVolume(data.path("data_demo/sounds.vol"), sounds);
+        soundVolume({"Pipe\\patch-good", "Pipe\\patch-wrong", "pipe\\pick", "Pipe\\water"});
         clearPathCache();
         std::fill(std::begin(mapPieces), std::end(mapPieces), 0);
         std::srand(7);

@@ -75,12 +75,8 @@ protected:
         for (const char* dialog : {"common-nextlevel", "common-winner"})
             screenFile(dialog, world::activeScreenText("backdrop", {{"1", "DialogScreenHandler", "1", 0, 0, 320, 480},
                                                                     {"2", "DialogScreenHandler", "2", 320, 0, 640, 480}}));
-        std::map<std::string, std::vector<uint8_t>> sounds;
-        const auto wav = audiotest::makeWav({}, audiotest::constantSamples16(441, 1, 1000));
-        for (const char* s : {"sky\\wrong", "sky\\good", "sky\\mouseover", "sky\\complete", "voice\\g_skyClickForHelp",
-                              "voice\\g_skyNextNumber", "voice\\g_sky02", "voice\\g_sky03"})
-            sounds[std::string(s) + ".wav"] = wav;
-        audiotest::writeVolume(data.path("data_demo/sounds.vol"), sounds);
+        soundVolume({"sky\\wrong", "sky\\good", "sky\\mouseover", "sky\\complete", "voice\\g_skyClickForHelp",
+                     "voice\\g_skyNextNumber", "voice\\g_sky02", "voice\\g_sky03"});
         // Three stars; the first is where the line starts.
         const std::string three = "(picture bear)\n" + node(100, 200, 110, 210) + node(300, 200, 310, 210) +
                                   node(200, 400, 210, 410);

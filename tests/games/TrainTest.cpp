@@ -57,11 +57,7 @@ protected:
                                                 {"2", "DialogScreenHandler", "2", 320, 0, 639, 479}}));
         // One cargo far from the tracks: the levels are not solved by accident.
         for (int n = 1; n <= 3; ++n) level(n, "(cargo 600 400)\n");
-        std::map<std::string, std::vector<uint8_t>> sounds;
-        const auto wav = audiotest::makeWav({}, audiotest::constantSamples16(441, 1, 1000));
-        for (const char* name : {"wrong2", "train\\switch", "train\\train", "click0"})
-            sounds[std::string(name) + ".wav"] = wav;
-        audiotest::writeVolume(data.path("data_demo/sounds.vol"), sounds);
+        soundVolume({"wrong2", "train\\switch", "train\\train", "click0"});
         clearPathCache();
         std::fill(std::begin(mapPieces), std::end(mapPieces), 0);
     }

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <initializer_list>
+#include <map>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -18,6 +19,7 @@
 #include "app/FrameTimer.h"
 #include "app/Screen.h"
 #include "app/Trace.h"
+#include "audio/AudioTestSupport.h"
 #include "audio/Sound.h"
 #include "gfx/BitmapCache.h"
 #include "gfx/Display.h"
@@ -227,6 +229,15 @@ protected:
 
     void screenFile(const std::string& name, const std::string& text) {
         data.writeFile("data_demo/ascreen/" + name + ".as", std::vector<uint8_t>(text.begin(), text.end()));
+    }
+
+    // The "sounds" volume with these sounds, each a short tone of `frames`
+    // mono samples at 44100 Hz.
+    void soundVolume(std::initializer_list<const char*> names, int frames = 441) {
+        std::map<std::string, std::vector<uint8_t>> sounds;
+        const auto wav = audiotest::makeWav({}, audiotest::constantSamples16(frames, 1, 1000));
+        for (const char* name : names) sounds[std::string(name) + ".wav"] = wav;
+        audiotest::writeVolume(data.path("data_demo/sounds.vol"), sounds);
     }
 
     void textFile(const std::string& relative, const std::string& text) {
