@@ -5,6 +5,7 @@
 #include <ctime>
 #include <memory>
 
+#include "app/DesignerMode.h"
 #include "app/EventPump.h"
 #include "app/Exception.h"
 #include "app/FrameTimer.h"
@@ -46,6 +47,8 @@ void initApplication(const Options& options) {
     loadUserSettings(platform::settingsDirectory(), gSettings);
     loadConfigFile("config.cfg", gSettings);
     gShowFps = gSettings.showfps != 0;
+    setDesignerMode(options.designer || gSettings.designer == 1);
+    if (designerMode()) trace("designer-mode");
 
     // 4: the sprite kinds the active-screen files name.
     registerSpriteKinds();
@@ -58,6 +61,7 @@ void initApplication(const Options& options) {
     window.fullscreen = gSettings.fullscreen != 0;
     window.scaling = gSettings.scaling;
     window.vsync = gSettings.vsync != 0;
+    window.title = designerMode() ? "Quillmoor (designer)" : "Quillmoor";
     plat.openWindow(window);
     if (window.fullscreen)
         display().initFullScreen(plat, 640, 480, 16);

@@ -20,6 +20,8 @@ std::string usageText(const char* program) {
            "  --help                 show this text\n"
            "  --version              show the version\n"
            "  --headless             run without a window, on a virtual clock\n"
+           "  --designer             designer mode: screen editor (Shift), level editors,\n"
+           "                         developer keys; also (designer 1) in settings.cfg\n"
            "  --replay FILE          feed input from a replay file\n"
            "  --record FILE          record this session's input into a replay file\n"
            "  --trace FILE           write one line per game event\n"
@@ -48,6 +50,8 @@ bool parseOptions(int argc, char** argv, Options& o, std::string& error) {
             o.version = true;
         } else if (a == "--headless") {
             o.headless = true;
+        } else if (a == "--designer") {
+            o.designer = true;
         } else if (a == "--replay") {
             if (!value(o.replayPath)) return false;
         } else if (a == "--record") {

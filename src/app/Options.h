@@ -14,6 +14,7 @@ struct Options {
     bool help = false;
     bool version = false;
     bool headless = false;
+    bool designer = false;      // designer mode for this run
     std::string replayPath;
     std::string recordPath;
     std::string tracePath;

@@ -56,6 +56,7 @@ std::string defaultsText(const Settings& s) {
     w.branch("highQualityEnabled").value(s.highQualityEnabled).end();
     w.branch("scaling").value(scalingName(s.scaling)).end();
     w.branch("vsync").value(s.vsync).end();
+    w.branch("designer").value(s.designer).end();
     return w.text();
 }
 }  // namespace
@@ -78,6 +79,9 @@ void loadUserSettings(const std::string& directory, Settings& settings) {
                 read.highQualityEnabled = parser.readInt();
             } else if (parser.is("vsync")) {
                 read.vsync = parser.readInt();
+            } else if (parser.is("designer")) {
+                // Only a plain 1 opens the designer tools.
+                read.designer = parser.readString() == "1" ? 1 : 0;
             } else if (parser.is("scaling")) {
                 std::string v = parser.readString();
                 if (v == "integer")

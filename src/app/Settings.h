@@ -1,7 +1,7 @@
 #pragma once
 // The program's settings: "config.cfg" in the working directory (fullscreen,
 // showfps; never written by the program) and the per-user settings file
-// (musicEnabled, highQualityEnabled and the display options), which is created
+// (musicEnabled, highQualityEnabled, the display options and designer), which is created
 // with its defaults on the first run and read on every later one.
 
 #include <string>
@@ -15,6 +15,9 @@ struct Settings {
     int highQualityEnabled = 1;
     platform::Scaling scaling = platform::Scaling::Fit;
     int vsync = 1;
+    // 1 turns designer mode on (the screen editor, level editors and developer
+    // keys); anything else keeps the player mode a child cannot break.
+    int designer = 0;
 };
 
 // Reads "config.cfg"-style settings. A missing file leaves the defaults; a

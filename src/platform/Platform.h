@@ -37,6 +37,7 @@ struct WindowOptions {
     bool fullscreen = true;
     Scaling scaling = Scaling::Fit;
     bool vsync = true;
+    std::string title = "Quillmoor";
 };
 
 // Channel masks of the display's 16-bit pixel format.

@@ -41,7 +41,7 @@ TEST_F(SettingsTest, FirstRunCreatesTheUserFileWithDefaults) {
     EXPECT_EQ(s.musicEnabled, 1);
     EXPECT_EQ(s.highQualityEnabled, 1);
     EXPECT_EQ(readFile(dir / "quillmoor" / "settings.cfg"),
-              "(musicEnabled 1)\n(highQualityEnabled 1)\n(scaling fit)\n(vsync 1)\n");
+              "(musicEnabled 1)\n(highQualityEnabled 1)\n(scaling fit)\n(vsync 1)\n(designer 0)\n");
 }
 
 TEST_F(SettingsTest, ExistingUserFileIsReadAndNeverRewritten) {

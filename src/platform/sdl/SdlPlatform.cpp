@@ -133,7 +133,7 @@ void SdlPlatform::openWindow(const WindowOptions& options) {
     }
     Uint32 flags = SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI;
     if (options.fullscreen) flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
-    window_ = SDL_CreateWindow("Quillmoor", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, kFrameWidth, kFrameHeight,
+    window_ = SDL_CreateWindow(options.title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, kFrameWidth, kFrameHeight,
                                flags);
     if (!window_) throw Exception("Cannot Create App Window");
     SDL_SetWindowMinimumSize(window_, kFrameWidth / 2, kFrameHeight / 2);
