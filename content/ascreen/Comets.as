@@ -32,3 +32,14 @@ bColorKey: 1
 Pos: 264,372
 :End
 
+:ActiveArea
+strName: back
+strProc: BackProc
+strParam: 
+bForceUpdate: 0
+Point: 584,28
+Point: 635,28
+Point: 635,79
+Point: 584,79
+:End
+

@@ -45,3 +45,14 @@ Point: 509,432
 Point: 0,432
 :End
 
+:ActiveArea
+strName: back
+strProc: BackProc
+strParam: 
+bForceUpdate: 0
+Point: 582,420
+Point: 633,420
+Point: 633,471
+Point: 582,471
+:End
+

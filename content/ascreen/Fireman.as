@@ -134,3 +134,14 @@ Point: 463,387
 Point: 405,387
 :End
 
+:ActiveArea
+strName: back
+strProc: BackProc
+strParam: 
+bForceUpdate: 0
+Point: 8,420
+Point: 59,420
+Point: 59,471
+Point: 8,471
+:End
+

@@ -108,3 +108,14 @@ Point: 115,475
 Point: 4,475
 :End
 
+:ActiveArea
+strName: back
+strProc: BackProc
+strParam: 
+bForceUpdate: 0
+Point: 582,6
+Point: 633,6
+Point: 633,57
+Point: 582,57
+:End
+

@@ -101,3 +101,14 @@ Point: 637,450
 Point: 558,450
 :End
 
+:ActiveArea
+strName: back
+strProc: BackProc
+strParam: 
+bForceUpdate: 0
+Point: 211,405
+Point: 262,405
+Point: 262,456
+Point: 211,456
+:End
+

@@ -22,3 +22,14 @@ Point: 0,110
 Point: 110,110
 :End
 
+:ActiveArea
+strName: back
+strProc: BackProc
+strParam: 
+bForceUpdate: 0
+Point: 8,422
+Point: 59,422
+Point: 59,473
+Point: 8,473
+:End
+

@@ -179,3 +179,14 @@ Point: 84,440
 Point: 70,440
 :End
 
+:ActiveArea
+strName: back
+strProc: BackProc
+strParam: 
+bForceUpdate: 0
+Point: 584,424
+Point: 635,424
+Point: 635,475
+Point: 584,475
+:End
+

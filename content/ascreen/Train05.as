@@ -240,3 +240,14 @@ Point: 599,54
 Point: 612,54
 :End
 
+:ActiveArea
+strName: back
+strProc: BackProc
+strParam: 
+bForceUpdate: 0
+Point: 584,424
+Point: 635,424
+Point: 635,475
+Point: 584,475
+:End
+

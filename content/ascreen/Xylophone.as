@@ -212,3 +212,14 @@ bColorKey: 1
 Pos: 596,220
 :End
 
+:ActiveArea
+strName: back
+strProc: BackProc
+strParam: 
+bForceUpdate: 0
+Point: 584,420
+Point: 635,420
+Point: 635,471
+Point: 584,471
+:End
+

@@ -5,6 +5,7 @@ sound: voice\g_difficulty
 sound: voice\g_easy
 sound: voice\g_medium
 sound: voice\g_hard
+sound: voice\g_back
 
 :BmpSprite
 strName: question
@@ -111,3 +112,31 @@ Point: 432,402
 Point: 208,402
 :End
 
+:BmpSprite
+strName: back
+strAnimName: dlg\b_back
+bColorKey: 1
+Pos: 80,346
+:End
+
+:ActiveArea
+strName: back
+strProc: DialogScreenHandler
+strParam: 9
+bForceUpdate: 0
+Point: 83,349
+Point: 201,349
+Point: 201,399
+Point: 83,399
+:End
+
+:ActiveArea
+strName: backhint
+strProc: SndProc
+strParam: voice\g_back 1
+bForceUpdate: 0
+Point: 83,349
+Point: 201,349
+Point: 201,399
+Point: 83,399
+:End

@@ -93,3 +93,14 @@ Point: 463,451
 Point: 404,451
 :End
 
+:ActiveArea
+strName: back
+strProc: BackProc
+strParam: 
+bForceUpdate: 0
+Point: 580,322
+Point: 631,322
+Point: 631,373
+Point: 580,373
+:End
+

@@ -248,3 +248,14 @@ Point: 628,451
 Point: 569,451
 :End
 
+:ActiveArea
+strName: back
+strProc: BackProc
+strParam: 
+bForceUpdate: 0
+Point: 580,322
+Point: 631,322
+Point: 631,373
+Point: 580,373
+:End
+

@@ -3,6 +3,7 @@ bmpBackground: dlg\backdrop
 
 sound: voice\g_infoF
 sound: voice\g_play
+sound: voice\g_back
 
 :BmpSprite
 strName: icon
@@ -58,3 +59,31 @@ Point: 432,342
 Point: 208,342
 :End
 
+:BmpSprite
+strName: back
+strAnimName: dlg\b_back
+bColorKey: 1
+Pos: 255,360
+:End
+
+:ActiveArea
+strName: back
+strProc: DialogScreenHandler
+strParam: 9
+bForceUpdate: 0
+Point: 258,363
+Point: 376,363
+Point: 376,413
+Point: 258,413
+:End
+
+:ActiveArea
+strName: backhint
+strProc: SndProc
+strParam: voice\g_back 1
+bForceUpdate: 0
+Point: 258,363
+Point: 376,363
+Point: 376,413
+Point: 258,413
+:End

@@ -9,6 +9,7 @@
 #include "app/EventPump.h"
 #include "app/Exception.h"
 #include "app/FrameTimer.h"
+#include "app/Notice.h"
 #include "app/Screenshot.h"
 #include "app/Trace.h"
 #include "gfx/Display.h"
@@ -78,6 +79,7 @@ void runPasses(Screen& screen, Surface& frame, bool drawAlways) {
         disp.setTarget(&frame);
         screen.draw();
         if (gShowFps) drawFps();
+        drawNotice(frame);
         disp.setTarget(previous);
         disp.setClip(0, 0, 640, 480);
         if (screenshotWanted) saveScreenshot(frame);

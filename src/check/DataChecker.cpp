@@ -9,6 +9,7 @@
 #include <filesystem>
 
 #include "check/ScriptCheck.h"
+#include "game/BackButton.h"
 #include "data/ResourcePath.h"
 #include "game/GameTable.h"
 #include "game/LevelRules.h"
@@ -376,6 +377,14 @@ void DataChecker::checkGameScreen(const ScreenNeed& need, const std::string& who
     context.fullScreenBackground = true;
     context.areasNeedProcs = need.areasNeedProcs;
     checkScreen(screen, file, context);
+    if (need.backArea) {
+        bool back = false;
+        for (const ScreenSprite& s : screen.sprites)
+            back = back || (s.kind == SpriteKind::ActiveArea && sameText(s.name, BackButton::kAreaName) && s.points.size() >= 3);
+        if (!back)
+            report_.error(file, 0, std::string("no area named \"") + BackButton::kAreaName +
+                                       "\": a child with only a mouse cannot leave the game (needed by " + who + ")");
+    }
     if (need.checkArgument)
         for (const ScreenSprite& s : screen.sprites) {
             if (s.kind != SpriteKind::ActiveArea || !sameText(s.proc, need.argumentProc)) continue;

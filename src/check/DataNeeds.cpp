@@ -9,6 +9,7 @@
 #include "app/Exception.h"
 #include "check/ScreenFile.h"
 #include "data/ResourcePath.h"
+#include "game/BackButton.h"
 #include "games/alchemist/AlchemistField.h"
 #include "games/computer/ComputerScreen.h"
 #include "games/mower/MowerLevel.h"
@@ -596,24 +597,47 @@ const std::vector<Needs>& programNeeds() {
     return needs;
 }
 
+namespace {
+// Every mini-game shows the back button: its screens hold the area "back"
+// with "BackProc"; a game with no screen of its own has a small one for it.
+Needs withBackButton(Needs n, const char* ownScreen = nullptr) {
+    auto mark = [](ScreenNeed& s) {
+        s.procs.push_back(BackButton::kProcName);
+        s.backArea = true;
+    };
+    for (ScreenNeed& s : n.screens) mark(s);
+    for (LevelScriptNeed& l : n.levelScripts)
+        for (ScreenNeed& s : l.levelScreens) mark(s);
+    if (ownScreen) {
+        ScreenNeed s;
+        s.name = ownScreen;
+        s.background = false;
+        mark(s);
+        n.screens.push_back(s);
+    }
+    n.pictures.push_back({BackButton::kPicture});
+    return n;
+}
+}  // namespace
+
 const Needs* gameNeeds(char code) {
     static const std::map<char, Needs> table = {
-        {'0', alchemistNeeds()},
-        {'1', cometsNeeds()},
-        {'3', cookNeeds()},
-        {'5', firemanNeeds()},
-        {'2', skyNeeds()},
-        {'6', mowerNeeds()},
-        {'4', dominoNeeds()},
-        {'D', pipeNeeds()},
-        {'F', trainNeeds()},
-        {'B', painterNeeds()},
-        {'9', instrumentsNeeds()},
-        {'A', xylophoneNeeds()},
-        {'C', jigsawNeeds()},
-        {'8', twinsNeeds()},
-        {'E', computerNeeds()},
-        {'7', hatsNeeds()},
+        {'0', withBackButton(alchemistNeeds(), "Alchemist")},
+        {'1', withBackButton(cometsNeeds())},
+        {'3', withBackButton(cookNeeds())},
+        {'5', withBackButton(firemanNeeds())},
+        {'2', withBackButton(skyNeeds())},
+        {'6', withBackButton(mowerNeeds(), "Mower")},
+        {'4', withBackButton(dominoNeeds(), "Domino")},
+        {'D', withBackButton(pipeNeeds())},
+        {'F', withBackButton(trainNeeds())},
+        {'B', withBackButton(painterNeeds())},
+        {'9', withBackButton(instrumentsNeeds())},
+        {'A', withBackButton(xylophoneNeeds())},
+        {'C', withBackButton(jigsawNeeds(), "Jigsaw")},
+        {'8', withBackButton(twinsNeeds(), "Twins")},
+        {'E', withBackButton(computerNeeds(), "Computer")},
+        {'7', withBackButton(hatsNeeds(), "Hats")},
     };
     auto it = table.find(code);
     return it == table.end() ? nullptr : &it->second;

@@ -62,6 +62,9 @@ struct ScreenNeed {
     // (a melody, say); checkArgument says what is wrong with one, or "".
     std::string argumentProc;
     std::function<std::string(const std::string& argument)> checkArgument;
+    // A mini-game's screen: it must hold the area "back" (the way out with
+    // the mouse alone).
+    bool backArea = false;
 };
 
 // A dialog and the answers its callers act on (positive numbers).

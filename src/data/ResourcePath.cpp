@@ -136,7 +136,33 @@ bool readDataFile(const std::string& path, std::string& contents) {
     return ok;
 }
 
+namespace {
+// Removes the temporary files that saves of `resolvedPath` killed mid-write
+// left behind ("NAME.tmp-PID"), so they never pile up beside it.
+void removeStaleTemporaries(const std::string& resolvedPath) {
+    const size_t slash = resolvedPath.rfind('/');
+    const std::string directory = slash == std::string::npos ? "." : resolvedPath.substr(0, slash == 0 ? 1 : slash);
+    const std::string prefix =
+        (slash == std::string::npos ? resolvedPath : resolvedPath.substr(slash + 1)) + ".tmp-";
+    DIR* dir = opendir(directory.c_str());
+    if (!dir) return;
+    std::vector<std::string> stale;
+    while (dirent* entry = readdir(dir)) {
+        const std::string name = entry->d_name;
+        if (name.size() <= prefix.size() || name.compare(0, prefix.size(), prefix) != 0) continue;
+        if (name.find_first_not_of("0123456789", prefix.size()) == std::string::npos) stale.push_back(name);
+    }
+    closedir(dir);
+    for (const std::string& name : stale) {
+        const std::string path = directory + "/" + name;
+        struct stat st;
+        if (lstat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode)) std::remove(path.c_str());
+    }
+}
+}  // namespace
+
 bool writeFileAtomically(const std::string& resolvedPath, const std::string& contents) {
+    removeStaleTemporaries(resolvedPath);
     const std::string temp = resolvedPath + ".tmp-" + std::to_string(getpid());
     FILE* f = std::fopen(temp.c_str(), "wb");
     if (!f) return false;

@@ -47,5 +47,6 @@ bool readDataFile(const std::string& path, std::string& contents);
 
 // Writes a file so that a crash or a full disk never leaves it half written:
 // the text goes to a temporary file beside it, which is then renamed over the
-// old one. False (and the old file untouched) when anything fails.
+// old one. False (and the old file untouched) when anything fails. Temporary
+// files of earlier saves of the same file that were killed mid-write go first.
 bool writeFileAtomically(const std::string& resolvedPath, const std::string& contents);

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "app/Application.h"
+#include "app/DesignerMode.h"
 #include "app/Trace.h"
 #include "audio/Music.h"
 #include "game/Characters.h"
@@ -168,10 +169,11 @@ void AdventureScreen::startGame(char code) {
     if (!game || !game->factory) return;
     const bool inMenu = location_ && startsWith(location_->screenName(), "a_game");
     fadeOutMusic();
-    runDialog(game->description);
+    // "Wróć" in either dialog goes back without the game, to the same music.
     int difficulty = 0;
-    if (game->asksDifficulty) difficulty = runDialog("difficulty");
-    runGame(*game, difficulty);
+    const bool back = runDialog(game->description) == kDialogBack ||
+                      (game->asksDifficulty && (difficulty = runDialog("difficulty")) == kDialogBack);
+    if (!back) runGame(*game, difficulty);
     playMusic(inMenu ? "_motyw1" : game->musicAfter, true, 100);
 }
 
@@ -226,7 +228,9 @@ void AdventureScreen::update() {
         loadLocation("a_book");
         target_.clear();
     }
-    runDeveloperKeys();
+    // Developer keys are the designer's, and only outside the screen editor,
+    // whose keys (F2, F3, Control+digit) they would otherwise take.
+    if (designerMode() && !(location_ && location_->editMode)) runDeveloperKeys();
     if (location_) location_->updateScreen();
 }
 

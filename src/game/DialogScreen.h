@@ -29,6 +29,10 @@ private:
     Sound click_;
 };
 
+// The answer of the "Wróć" button of the game description and difficulty
+// dialogs: back to where the child came from, no game.
+constexpr int kDialogBack = 9;
+
 // The choice of the running dialog: -1 until an area was clicked.
 extern int gDialogChoice;
 // The dialog whose update is running.

@@ -1,6 +1,8 @@
 #include "game/LevelRules.h"
 
+#include "app/DesignerMode.h"
 #include "app/Exception.h"
+#include "app/Notice.h"
 #include "app/Trace.h"
 #include "audio/Music.h"
 #include "data/ResourcePath.h"
@@ -28,10 +30,22 @@ ScriptFile LevelScripts::open(int n) const {
 }
 
 int LevelScripts::levelKeyTarget(int level) const {
+    if (!designerMode()) return 0;
     const InputState& in = input();
     if (in.keyPressed('1') && exists(level - 1)) return level - 1;
     if (in.keyPressed('2') && exists(level + 1)) return level + 1;
     return 0;
+}
+
+bool LevelScripts::save(int n, const std::string& text) const {
+    const std::string file = resolvePath(path(n));
+    if (!writeFileAtomically(file, text)) {
+        traceEvent("level-save-failed", n);
+        showNotice("Cannot write script file: " + file);
+        return false;
+    }
+    traceEvent("level-save", n);
+    return true;
 }
 
 void LevelScripts::traceEvent(const char* event, int level) const {

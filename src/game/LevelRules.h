@@ -28,8 +28,13 @@ public:
     ScriptFile open(int n) const;
 
     // The level that "1" (previous) or "2" (next) pressed in this tick asks
-    // for, when that level exists; 0 otherwise.
+    // for, when that level exists and designer mode is on; 0 otherwise.
     int levelKeyTarget(int level) const;
+
+    // A level editor's save: writes level n through a temporary file and
+    // traces "level-save" or "level-save-failed". A failure keeps the old file
+    // and is shown over the frame, so the designer can fix it and save again.
+    bool save(int n, const std::string& text) const;
 
     // Trace lines of the level's life: "level-load cook 3" and so on.
     void traceEvent(const char* event, int level) const;

@@ -2,6 +2,12 @@
 // Sampled input. The event dispatcher keeps the live state of every key and
 // button (rawDown); the frame loop samples it once per tick, and screens read
 // the sampled states, so an edge is seen in exactly one tick.
+//
+// A key or button that went down since the last sample counts as pressed in
+// the next one even when it is already up again: a touchpad tap, a touch tap
+// or a quick key tap often delivers the press and the release between two
+// ticks. Such a tap reads pressed (and down) for one tick and released in the
+// next; it never reads held.
 
 #include <cstdint>
 
@@ -25,7 +31,10 @@ public:
     uint8_t keyState(int vk) const { return keys_[vk & 255]; }
 
     // Live state, written as events are dispatched.
-    void setRawDown(int vk, bool down) { rawDown_[vk & 255] = down; }
+    void setRawDown(int vk, bool down) {
+        if (down && !rawDown_[vk & 255]) wentDown_[vk & 255] = true;
+        rawDown_[vk & 255] = down;
+    }
     bool rawDown(int vk) const { return rawDown_[vk & 255]; }
     void clearRaw();
     // Back to the state at start (tests).
@@ -37,7 +46,13 @@ public:
     int pointerHotY = 0;
 
 private:
+    // Down now, as the events say.
     bool rawDown_[256] = {};
+    // Went down since the last sample (the latch that keeps taps).
+    bool wentDown_[256] = {};
+    // The button latches sampleMouse took, for the key states of vk 1 and 2.
+    bool buttonWentDown_[2] = {};
+    void sampleKey(int vk);
     uint8_t keys_[256] = {};
     bool previousLeft_ = false;
     bool previousRight_ = false;

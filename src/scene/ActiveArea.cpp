@@ -119,11 +119,16 @@ void ActiveArea::writeLines(std::string& out) const {
     }
 }
 
+bool ActiveArea::coversFrame() const { return contains(0, 0) && contains(639, 479) && contains(0, 479) && contains(639, 0); }
+
 void ActiveArea::update() {
     const InputState& in = input();
     if (forceUpdate) callProc(AreaEvent::Tick);
     if (contains(in.mouseX, in.mouseY)) {
-        if (!hover) {
+        // An area over the whole picture is the screen's own (its greeting)
+        // and is entered as the screen appears; any other waits for the
+        // pointer to move.
+        if (!hover && !(owner && owner->entersHeld() && !coversFrame())) {
             hover = 1;
             callProc(AreaEvent::Enter);
         }

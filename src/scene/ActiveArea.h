@@ -40,6 +40,8 @@ public:
     int findPoint(int x, int y, int tolerance) const;
     // Crossing test; points on an edge are inside.
     bool contains(int x, int y) const;
+    // True when the polygon covers the whole 640x480 frame.
+    bool coversFrame() const;
     void getPoint(int i, float& x, float& y) const;
     // Moves (x, y) by |speed| towards the next point along the polygon
     // (forwards for speed > 0, else backwards); on arrival index becomes it.

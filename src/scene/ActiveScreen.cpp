@@ -5,8 +5,11 @@
 #include <cstdio>
 #include <cstring>
 
+#include "app/DesignerMode.h"
 #include "app/Exception.h"
+#include "app/Notice.h"
 #include "app/Screen.h"
+#include "app/Trace.h"
 #include "data/ResourcePath.h"
 #include "gfx/Bitmap.h"
 #include "gfx/BitmapCache.h"
@@ -51,6 +54,18 @@ void ActiveScreen::loadScreen(std::string screenName) {
     std::string text;
     if (!readDataFile(path, text)) throw Exception("Cannot open active screen: %s", path.c_str());
     readScreenText(text);
+    holdEnters();
+}
+
+void ActiveScreen::holdEnters() {
+    enterHeld_ = true;
+    heldX_ = input().mouseX;
+    heldY_ = input().mouseY;
+}
+
+bool ActiveScreen::entersHeld() {
+    if (enterHeld_ && (input().mouseX != heldX_ || input().mouseY != heldY_)) enterHeld_ = false;
+    return enterHeld_;
 }
 
 void ActiveScreen::readScreenText(const std::string& text) {
@@ -142,6 +157,32 @@ void ActiveScreen::saveScreen() {
         throw Exception("Cannot Create Active Screen File: %s", path.c_str());
 }
 
+bool ActiveScreen::saveFromEditor() {
+    try {
+        saveScreen();
+    } catch (const Exception& e) {
+        // The old file is intact and the edits stay on screen: the designer
+        // can fix the cause (a read-only folder, a full disk) and save again.
+        trace("screen-save-failed %s", name.c_str());
+        showNotice(e.message());
+        return false;
+    }
+    trace("screen-save %s", name.c_str());
+    return true;
+}
+
+void ActiveScreen::reloadFromEditor() {
+    const std::string edited = screenText();
+    try {
+        loadScreen(name);
+    } catch (const Exception& e) {
+        // A file that no longer reads leaves the screen as it was edited.
+        showNotice(e.message());
+        clearScreen();
+        readScreenText(edited);
+    }
+}
+
 // ---------------------------------------------------------------------------
 // Content
 
@@ -203,7 +244,7 @@ void ActiveScreen::clearScreen() {
 
 void ActiveScreen::updateScreen() {
     InputState& in = input();
-    if (in.keyPressed(vk::SHIFT)) {
+    if (in.keyPressed(vk::SHIFT) && designerMode()) {
         selectedSprite = nullptr;
         editMode = editMode ? 0 : 1;
         return;
@@ -223,12 +264,12 @@ void ActiveScreen::updateScreen() {
         return;
     }
     if (in.keyPressed(vk::F3)) {
-        loadScreen(name);
+        reloadFromEditor();
         selectedSprite = nullptr;
         return;
     }
     if (in.keyPressed(vk::F2)) {
-        saveScreen();
+        saveFromEditor();
         return;
     }
     if (in.keyDown(vk::CONTROL)) {

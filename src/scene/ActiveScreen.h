@@ -43,6 +43,10 @@ public:
     // "Cannot Create Active Screen File: %s" and leaves the old file intact
     // when that fails.
     void saveScreen();
+    // F2 and F3 of the editor: a save or reload that fails is shown over the
+    // frame and traced, and the game and the edits go on.
+    bool saveFromEditor();
+    void reloadFromEditor();
     // The text saveScreen writes.
     std::string screenText() const;
 
@@ -58,7 +62,14 @@ public:
     int spriteCount() const { return static_cast<int>(sprites_.size()); }
     Sprite* sprite(int index) const { return sprites_.at(static_cast<size_t>(index)).get(); }
 
-    // One tick: Shift toggles edit mode; play mode updates sprites and
+    // Areas that hold the pointer when the screen appears are entered only
+    // once the pointer moves, so a prompt spoken as the screen appears is not
+    // cut by the hint of whatever the pointer happens to rest on. loadScreen
+    // starts the hold; entersHeld ends it once the pointer has moved.
+    void holdEnters();
+    bool entersHeld();
+
+    // One tick: Shift toggles edit mode (designer mode only); play mode updates sprites and
     // canners; edit mode handles F2, F3, Ctrl+digit, Ctrl+Delete and the
     // sprites' editing.
     void updateScreen();
@@ -103,6 +114,9 @@ private:
     void addSound(const std::string& soundName);
     void destroySprite(std::unique_ptr<Sprite> sprite);
 
+    bool enterHeld_ = false;
+    int heldX_ = 0;
+    int heldY_ = 0;
     std::vector<ProcEntry> procs_;
     std::vector<std::unique_ptr<Sprite>> sprites_;
     // The names the file gave the sound slots (kept even when a sound is

@@ -207,6 +207,25 @@ protected:
         addGameNeeds('4');
         fullPictures.insert("Domino\\bkg01");
         files["data_demo/bitmaps/domino/map01.txt"] = "(background bkg01)\n(piece 5)\n(piece_set 5 6 0)\n(blocked 9 9)\n";
+        addBackAreas();
+    }
+
+    // The back button's area in every game screen (level 1 of the level
+    // screens), and the small screens of the games that have none else.
+    void addBackAreas() {
+        const std::string back = world::activeScreenText("", {{"back", "BackProc", "", 8, 8, 59, 59}}).substr(17);
+        for (const GameInfo& g : gameTable()) {
+            const check::Needs* needs = check::gameNeeds(g.code);
+            if (!needs) continue;
+            std::vector<std::string> names;
+            for (const check::ScreenNeed& s : needs->screens) names.push_back(s.name);
+            for (const check::LevelScriptNeed& l : needs->levelScripts)
+                for (const check::ScreenNeed& s : l.levelScreens) names.push_back(numbered(s.name.c_str(), 1));
+            for (const std::string& name : names) {
+                const std::string path = "data_demo/ascreen/" + name + ".as";
+                files[path] = (files.count(path) ? files[path] : "bmpBackground: \n\n\n\n") + back;
+            }
+        }
     }
 
     // A picture sprite block driven by a procedure on every tick.

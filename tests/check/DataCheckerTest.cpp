@@ -54,14 +54,18 @@ TEST_F(CheckData, AreasWithProceduresTheScreenDoesNotRegister) {
     replace(kBook, "strProc: AdvProc", "strProc: AdvPorc");
     replace("data_demo/ascreen/difficulty.as", "strProc: DialogScreenHandler", "strProc: AdvProc");
     replace(cook, "strProc: PigProc", "strProc: SndProc");
+    replace("data_demo/ascreen/Hats.as", "strName: back", "strName: exit");
     const check::Report report = check();
+    EXPECT_TRUE(report.has("data_demo/ascreen/Hats.as", "no area named \"back\": a child with only a mouse cannot "
+                                                        "leave the game (needed by the magician's hats (!7))"))
+        << listing(report);
     EXPECT_TRUE(report.has(kBook, "area \"onward\": procedure \"AdvPorc\" is not registered by this screen (a location "
                                   "registers AdvProc, SndProc, CannerProc)"))
         << listing(report);
     EXPECT_TRUE(report.has("data_demo/ascreen/difficulty.as", "procedure \"AdvProc\" is not registered by this screen "
                                                               "(a dialog registers DialogScreenHandler, SndProc)"));
     EXPECT_TRUE(report.has(cook, "area \"table1\": procedure \"SndProc\" is not registered by this screen (the game "
-                                 "registers CookProc, PigProc)"));
+                                 "registers CookProc, PigProc, BackProc)"));
     // Without its handler area the difficulty dialog can no longer answer 1.
     EXPECT_TRUE(report.has("data_demo/ascreen/difficulty.as", "no area answers 1"));
     for (const check::Finding& f : report.findings()) {

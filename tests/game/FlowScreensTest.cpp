@@ -11,6 +11,7 @@
 #include "game/MovieScreen.h"
 #include "scene/DiagonalWipe.h"
 #include "support/SmallWorld.h"
+#include "support/DesignerModeOn.h"
 
 namespace {
 
@@ -179,6 +180,8 @@ TEST_F(LevelRulesTest, LevelKeysStopAtTheFirstAndLastLevel) {
         input().sampleKeys();
         return scripts.levelKeyTarget(level);
     };
+    EXPECT_EQ(pressed('2', 1), 0);  // a player's keys do nothing
+    DesignerModeOn designer;
     EXPECT_EQ(pressed('1', 1), 0);
     EXPECT_EQ(pressed('2', 1), 2);
     EXPECT_EQ(pressed('1', 3), 2);

@@ -15,6 +15,7 @@
 #include "games/alchemist/AlchemistScreen.h"
 #include "gfx/DrawContext.h"
 #include "gfx/Surface.h"
+#include "support/DesignerModeOn.h"
 #include "support/SmallWorld.h"
 
 namespace {
@@ -350,6 +351,7 @@ TEST_F(AlchemistUnitTest, TheBallRidesTheBarUntilAClickAndABrickThrowsSparks) {
 }
 
 TEST_F(AlchemistUnitTest, LevelKeysMoveBetweenExistingLevelsOnly) {
+    DesignerModeOn designer;
     tick({'1'});
     EXPECT_EQ(game->level, 1);
     tick();
@@ -371,6 +373,10 @@ TEST_F(AlchemistUnitTest, EscapeEndsTheGameAndLeavesTheMusic) {
 TEST_F(AlchemistUnitTest, TheGridOverlayDrawsOverTheWallsWithoutLeavingTheFrame) {
     Surface frame(640, 480);
     display().setTarget(&frame);
+    tick({'G'});
+    EXPECT_FALSE(game->gridOverlay);  // the designer's
+    tick();
+    DesignerModeOn designer;
     tick({'G'});
     ASSERT_TRUE(game->gridOverlay);
     game->draw();

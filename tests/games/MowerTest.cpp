@@ -8,6 +8,8 @@
 #include "audio/Sound.h"
 #include "data/Parser.h"
 #include "games/mower/MowerScreen.h"
+#include "app/Notice.h"
+#include "support/DesignerModeOn.h"
 #include "support/SmallWorld.h"
 
 namespace {
@@ -322,6 +324,10 @@ TEST_F(MowerUnitTest, FramesFollowTheHeadingWithMirrors) {
 }
 
 TEST_F(MowerUnitTest, LevelKeysOnlyReachExistingLevels) {
+    tick({'2'});  // a player's level keys do nothing
+    EXPECT_EQ(game->currentLevel, 1);
+    tick();
+    DesignerModeOn designer;
     tick({'1'});
     EXPECT_EQ(game->currentLevel, 1);
     tick({'2'});
@@ -334,6 +340,10 @@ TEST_F(MowerUnitTest, LevelKeysOnlyReachExistingLevels) {
 }
 
 TEST_F(MowerUnitTest, EditorBlocksCellsAndSavesTheLevel) {
+    tick({'B'});  // a player has no editor
+    EXPECT_FALSE(game->editMode);
+    tick();
+    DesignerModeOn designer;
     tick({'B'});
     EXPECT_TRUE(game->editMode);
     tick({vk::LBUTTON}, 130, 90);  // cell (3, 2)
@@ -362,6 +372,7 @@ TEST_F(MowerUnitTest, EditorBlocksCellsAndSavesTheLevel) {
 }
 
 TEST_F(MowerUnitTest, AFailedSaveKeepsTheOldFileAndSaysSo) {
+    DesignerModeOn designer;
     const std::string before = levelText(1);
     // A directory where the temporary file would go: the write cannot start.
     const std::string path = resolvePath("data_demo\\bitmaps\\mower\\map01.txt");
@@ -369,7 +380,8 @@ TEST_F(MowerUnitTest, AFailedSaveKeepsTheOldFileAndSaysSo) {
     game->level.blocked[5][5] = 1;
     EXPECT_FALSE(game->saveLevel());
     EXPECT_EQ(levelText(1), before);
-    EXPECT_NE(plat->lastMessage().find("Cannot write script file"), std::string::npos);
+    EXPECT_NE(currentNotice().find("Cannot write script file"), std::string::npos);
+    EXPECT_EQ(count("level-save-failed mower 1"), 1);
     EXPECT_TRUE(game->running);
 }
 

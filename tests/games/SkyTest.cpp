@@ -7,6 +7,8 @@
 #include "audio/Sound.h"
 #include "games/sky/SkyScreen.h"
 #include "scene/ActiveArea.h"
+#include "app/Notice.h"
+#include "support/DesignerModeOn.h"
 #include "support/SmallWorld.h"
 
 namespace {
@@ -217,6 +219,14 @@ TEST_F(SkyUnitTest, TheCloseLineJoinsTheLastStarToTheCloseStar) {
 }
 
 TEST_F(SkyUnitTest, EditorAddsAndMovesStarsAndSavesTheLevel) {
+    // A player's right button, A and F2 edit and save nothing.
+    const std::string original = levelText(1);
+    tick(300, 200);
+    tick(500, 250, {vk::RBUTTON, 'A'});
+    tick(500, 250, {vk::F2});
+    EXPECT_EQ(game->level.nodes.size(), 3u);
+    EXPECT_EQ(levelText(1), original);
+    DesignerModeOn designer;
     tick(300, 200);  // star 2 hovered
     tick(400, 300, {vk::RBUTTON, 'S'});
     EXPECT_EQ(game->level.nodes[1].starX, 400);
@@ -238,13 +248,15 @@ TEST_F(SkyUnitTest, EditorAddsAndMovesStarsAndSavesTheLevel) {
 }
 
 TEST_F(SkyUnitTest, AFailedSaveKeepsTheOldFileAndSaysSo) {
+    DesignerModeOn designer;
     const std::string before = levelText(1);
     const std::string path = resolvePath("data_demo\\bitmaps\\sky\\map01.txt");
     std::filesystem::create_directories(path + ".tmp-" + std::to_string(getpid()) + "/x");
     game->level.nodes.pop_back();
     EXPECT_FALSE(game->saveLevel());
     EXPECT_EQ(levelText(1), before);
-    EXPECT_NE(plat->lastMessage().find("Cannot write script file"), std::string::npos);
+    EXPECT_NE(currentNotice().find("Cannot write script file"), std::string::npos);
+    EXPECT_EQ(count("level-save-failed sky 1"), 1);
 }
 
 TEST_F(SkyUnitTest, BackgroundStarsStayInTheSkyAndATinySkyStillLoads) {

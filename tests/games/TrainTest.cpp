@@ -12,6 +12,7 @@
 #include "games/train/TrainScreen.h"
 #include "games/train/TrainSwitchFile.h"
 #include "scene/ActiveArea.h"
+#include "support/DesignerModeOn.h"
 #include "support/SmallWorld.h"
 
 namespace {
@@ -376,6 +377,7 @@ TEST_F(TrainTest, AnotherAnswerRepeatsTheLevelAndEscapeLeavesWithBirds) {
 }
 
 TEST_F(TrainTest, LevelKeysMoveBetweenExistingLevels) {
+    DesignerModeOn designer;
     begin();
     tick({'1'});
     EXPECT_EQ(game->level, 1);

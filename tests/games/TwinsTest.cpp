@@ -12,6 +12,7 @@
 #include "data/ResourcePath.h"
 #include "games/twins/TwinsLevel.h"
 #include "games/twins/TwinsScreen.h"
+#include "support/DesignerModeOn.h"
 #include "support/SmallWorld.h"
 
 namespace {
@@ -316,6 +317,7 @@ TEST_F(TwinsTest, AnotherAnswerDealsTheSameLevelAgainKeepingTheRunsTime) {
 }
 
 TEST_F(TwinsTest, LevelKeysMoveBetweenExistingLevelsOnly) {
+    DesignerModeOn designer;
     begin();
     press('1');
     EXPECT_EQ(game->level, 1);
@@ -335,6 +337,7 @@ TEST_F(TwinsTest, LevelKeysMoveBetweenExistingLevelsOnly) {
 }
 
 TEST_F(TwinsTest, ALevelKeyDuringTheDelayStartsTheNewLevelPlayable) {
+    DesignerModeOn designer;
     begin();
     clickCard(0, 0);
     const int v = game->grid[0][0].value;

@@ -32,63 +32,13 @@
 #include "platform/headless/HeadlessPlatform.h"
 #include "scene/ActiveArea.h"
 #include "scene/ActiveScreen.h"
+#include "integration/GeneratedWorld.h"
 
 namespace {
 
+using namespace generated;
 using platform::Event;
 using platform::EventType;
-
-std::string dataRootDir() { return QM_BINARY_DIR; }
-
-bool haveData() {
-    struct stat st;
-    return stat((dataRootDir() + "/data_demo/ascreen/a_start.as").c_str(), &st) == 0;
-}
-
-// A headless platform that asks the driver for input whenever a tick has run
-// and nothing is waiting.
-class DrivenPlatform : public platform::HeadlessPlatform {
-public:
-    using HeadlessPlatform::HeadlessPlatform;
-    std::function<void()> drive;
-    bool pollEvent(Event& e) override {
-        if (HeadlessPlatform::pollEvent(e)) return true;
-        if (drive && ticksRun != lastDriven_) {
-            lastDriven_ = ticksRun;
-            drive();
-            return HeadlessPlatform::pollEvent(e);
-        }
-        return false;
-    }
-
-private:
-    uint64_t lastDriven_ = ~0ull;
-};
-
-// A point inside the area (its centre when that lies inside).
-bool pointIn(const ActiveArea& a, int& x, int& y) {
-    if (a.contains(a.centreX, a.centreY)) {
-        x = a.centreX;
-        y = a.centreY;
-        return true;
-    }
-    for (int yy = 0; yy < 480; yy += 4)
-        for (int xx = 0; xx < 640; xx += 4)
-            if (a.contains(xx, yy)) {
-                x = xx;
-                y = yy;
-                return true;
-            }
-    return false;
-}
-
-const ActiveArea* findArea(ActiveScreen& screen, const std::string& proc, const std::string& param) {
-    for (int i = 0; i < screen.spriteCount(); ++i) {
-        auto* a = dynamic_cast<const ActiveArea*>(screen.sprite(i));
-        if (a && a->procName == proc && a->param == param) return a;
-    }
-    return nullptr;
-}
 
 // The location graph, read from the active-screen files.
 struct World {
@@ -326,7 +276,9 @@ TEST_F(WorldTourTest, VisitsEveryPlaceSeesEveryMovieAndLeavesThroughTheExit) {
     }
     for (const Character& c : characters()) EXPECT_EQ(count(std::string("movie ") + c.movie), 1u) << c.movie;
     for (const GameInfo& g : gameTable()) {
-        if (g.factory) EXPECT_GE(count(std::string("dialog ") + g.description + " 1"), 1u) << g.description;
+        if (g.factory) {
+            EXPECT_GE(count(std::string("dialog ") + g.description + " 1"), 1u) << g.description;
+        }
     }
     EXPECT_GE(count("music _night"), 1u);
     EXPECT_GE(count("music birds"), 1u);

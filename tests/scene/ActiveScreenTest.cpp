@@ -7,6 +7,9 @@
 #include <fstream>
 #include <sstream>
 
+#include "app/DesignerMode.h"
+#include "app/Notice.h"
+#include "app/Trace.h"
 #include "gfx/Bitmap.h"
 #include "platform/Keys.h"
 #include "scene/ActiveArea.h"
@@ -15,6 +18,7 @@
 #include "scene/BmpSprite.h"
 #include "scene/SceneTestSupport.h"
 #include "scene/SpriteFactory.h"
+#include "support/DesignerModeOn.h"
 
 using scenetest::CanBuilder;
 using scenetest::InputDriver;
@@ -64,6 +68,7 @@ protected:
     Surface frame;
     testpics::TargetScope scope;
     InputDriver in;
+    DesignerModeOn designer;  // the editor's tests; players have none
 };
 
 const char* const kRoom =
@@ -162,10 +167,58 @@ TEST_F(ActiveScreenTest, FailedSaveKeepsTheOldFile) {
     screen.loadScreen("keep");
     screen.addSprite(new ActiveArea());
     // Something in the way of the temporary file makes the write fail.
-    std::filesystem::create_directories(root.path("data_demo/ascreen/keep.as.tmp-" + std::to_string(getpid())));
+    const std::string blocked = root.path("data_demo/ascreen/keep.as.tmp-" + std::to_string(getpid()));
+    std::filesystem::create_directories(blocked);
     EXPECT_EQ(messageOf([&] { screen.saveScreen(); }),
               "Cannot Create Active Screen File: data_demo\\ascreen\\keep.as");
     EXPECT_EQ(fileText("data_demo/ascreen/keep.as"), "bmpBackground: bkg\n");
+
+    // The editor's F2 reports the failure over the frame and goes on, with
+    // the edits kept; once the cause is gone it saves them.
+    traceClearCaptured();
+    traceCaptureToMemory(true);
+    EXPECT_FALSE(screen.saveFromEditor());
+    EXPECT_EQ(currentNotice(), "Cannot Create Active Screen File: data_demo\\ascreen\\keep.as");
+    EXPECT_EQ(screen.spriteCount(), 1);
+    std::filesystem::remove_all(blocked);
+    EXPECT_TRUE(screen.saveFromEditor());
+    traceCaptureToMemory(false);
+    EXPECT_NE(traceCaptured().find("screen-save-failed keep\n"), std::string::npos);
+    EXPECT_NE(traceCaptured().find("screen-save keep\n"), std::string::npos);
+    EXPECT_NE(fileText("data_demo/ascreen/keep.as").find(":ActiveArea"), std::string::npos);
+}
+
+int gEntersWhole = 0, gEntersButton = 0;
+bool enterProc(Sprite* sprite, int event, const char*) {
+    if (event == AreaEvent::Enter) ++(sprite->name == "whole" ? gEntersWhole : gEntersButton);
+    return true;
+}
+
+TEST_F(ActiveScreenTest, PlayersCannotEditAndAreasUnderTheRestingPointerWaitForItToMove) {
+    setDesignerMode(false);
+    text("data_demo/ascreen/hold.as",
+         ":ActiveArea\nstrName: whole\nstrProc: EnterProc\nPoint: 0,0\nPoint: 639,0\nPoint: 639,479\nPoint: 0,479\n:End\n"
+         ":ActiveArea\nstrName: button\nstrProc: EnterProc\nPoint: 10,10\nPoint: 90,10\nPoint: 90,90\nPoint: 10,90\n:End\n");
+    ActiveScreen screen;
+    screen.registerProc("EnterProc", enterProc);
+    in.moveTo(50, 50);
+    screen.loadScreen("hold");
+    gEntersWhole = gEntersButton = 0;
+    in.tick({vk::SHIFT});
+    screen.updateScreen();
+    EXPECT_EQ(screen.editMode, 0);  // Shift is the designer's
+    // The whole picture's area (the greeting) is entered as the screen
+    // appears; the button under the resting pointer only once it moves.
+    EXPECT_EQ(gEntersWhole, 1);
+    EXPECT_EQ(gEntersButton, 0);
+    in.tick();
+    screen.updateScreen();
+    EXPECT_EQ(gEntersButton, 0);
+    in.moveTo(51, 50);
+    in.tick();
+    screen.updateScreen();
+    EXPECT_EQ(gEntersButton, 1);
+    EXPECT_EQ(gEntersWhole, 1);
 }
 
 TEST_F(ActiveScreenTest, LimitsAndOddLines) {

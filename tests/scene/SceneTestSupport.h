@@ -76,8 +76,11 @@ public:
     // Samples one tick with these keys (virtual-key codes, including
     // vk::LBUTTON and vk::RBUTTON) held down; keys not listed are up.
     void tick(std::initializer_list<int> down = {}) {
-        input().clearRaw();
-        for (int k : down) input().setRawDown(k, true);
+        // Each key goes straight to its state of this tick, so one held over
+        // several ticks reads held, not pressed again.
+        bool held[256] = {};
+        for (int k : down) held[k & 255] = true;
+        for (int k = 0; k < 256; ++k) input().setRawDown(k, held[k]);
         input().sampleMouse();
         input().sampleKeys();
     }

@@ -196,15 +196,17 @@ protected:
     // x < 0) with the left or right button down, sampled as the loop does.
     static void holdInput(std::initializer_list<int> keys = {}, int x = -1, int y = -1, bool left = false,
                           bool right = false) {
-        input().clearRaw();
-        for (int k : keys)
-            if (k) input().setRawDown(k, true);
+        // Each key goes straight to its state of this tick, so one held over
+        // several ticks reads held, not pressed again.
+        bool down[256] = {};
+        for (int k : keys) down[k & 255] = k != 0;
+        down[vk::LBUTTON] |= left;
+        down[vk::RBUTTON] |= right;
+        for (int k = 0; k < 256; ++k) input().setRawDown(k, down[k]);
         if (x >= 0) {
             input().mouseX = x;
             input().mouseY = y;
         }
-        if (left) input().setRawDown(vk::LBUTTON, true);
-        if (right) input().setRawDown(vk::RBUTTON, true);
         input().sampleMouse();
         input().sampleKeys();
     }

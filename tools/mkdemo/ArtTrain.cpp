@@ -17,7 +17,8 @@ namespace {
 
 using Points = std::vector<std::pair<double, double>>;
 
-// The areas of an active-screen file, by name, as lists of points.
+// The tracks of an active-screen file (its areas named by a number; others,
+// such as the back button, are no rails), by name, as lists of points.
 std::map<std::string, Points> readTracks(const Node& n, const std::string& screen) {
     const std::filesystem::path file =
         std::filesystem::path(n.file).parent_path().parent_path() / "ascreen" / (screen + ".as");
@@ -33,7 +34,8 @@ std::map<std::string, Points> readTracks(const Node& n, const std::string& scree
             name.clear();
             points.clear();
         } else if (line.rfind(":End", 0) == 0) {
-            if (inArea) tracks[name] = points;
+            if (inArea && !name.empty() && name.find_first_not_of("0123456789") == std::string::npos)
+                tracks[name] = points;
             inArea = false;
         } else if (inArea && line.rfind("strName: ", 0) == 0) {
             name = line.substr(9);

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "app/DesignerMode.h"
 #include "app/Exception.h"
 #include "app/FrameTimer.h"
 #include "app/Trace.h"
@@ -12,6 +13,7 @@
 #include "gfx/Display.h"
 #include "gfx/DrawContext.h"
 #include "gfx/InputState.h"
+#include "gfx/Pointer.h"
 #include "platform/Keys.h"
 
 namespace {
@@ -47,6 +49,7 @@ int AlchemistScreen::barFromMouse(int mouseX) const {
 }
 
 void AlchemistScreen::enter() {
+    back_.loadOwnScreen("Alchemist");
     field.cellWidth = 38.0;
     field.cellHeight = 25.0;
     boom_ = std::make_unique<BmpSprite>();
@@ -163,11 +166,11 @@ void AlchemistScreen::moveBall() {
 void AlchemistScreen::update() {
     const InputState& in = input();
     if (const int target = scripts_.levelKeyTarget(level)) loadLevel(target);
-    if (in.keyPressed(vk::ESCAPE)) {
+    if (back_.update()) {
         finish(0);
         return;
     }
-    if (in.keyPressed('G')) gridOverlay = !gridOverlay;
+    if (in.keyPressed('G') && designerMode()) gridOverlay = !gridOverlay;
     barVelocity = (in.mouseX - previousMouseX) * 0.25;
     if (!lost) {
         barX = barFromMouse(in.mouseX);
@@ -261,4 +264,6 @@ void AlchemistScreen::draw() {
         boom_->draw();
     }
     banner.draw();
+    back_.draw();
+    if (back_.hovering()) drawPointer(input().pointerPicture);
 }

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "app/Screen.h"
+#include "game/BackButton.h"
 #include "audio/Sound.h"
 #include "game/LevelRules.h"
 #include "game/ParticleSystem.h"
@@ -79,4 +80,5 @@ class AlchemistScreen : public Screen {
     Bitmap* bricks_[kPictureRows][AlchemistField::kLastFrame + 1] = {};
     std::unique_ptr<BmpSprite> boom_;
     Sound barHit_, brickBreak_, wallHit_;
+    BackButton back_;
 };

@@ -13,6 +13,7 @@
 #include "gfx/BitmapCache.h"
 #include "gfx/Drawing.h"
 #include "gfx/InputState.h"
+#include "gfx/Pointer.h"
 #include "platform/Keys.h"
 #include "scene/BmpSprite.h"
 
@@ -54,7 +55,9 @@ void CometsScreen::enter() {
     screen.registerProc("CarProc", &carProcedure);
     screen.registerProc("CometProc", &cometProcedure);
     screen.registerProc("NetProc", &netProcedure);
+    BackButton::registerProc(screen);
     screen.loadScreen("Comets");
+    back_.attach(screen);
     net_.loadSound("Comets\\net");
     catch_.loadSound("Comets\\catch");
     engine_.loadSound("Comets\\engine");
@@ -191,7 +194,7 @@ bool CometsScreen::cometGone() {
 
 void CometsScreen::update() {
     gRunning = this;
-    if (input().keyPressed(vk::ESCAPE)) {
+    if (back_.update()) {
         engine_.stopSound();
         playMusic("birds", true, 100);
         finish(0);
@@ -225,4 +228,6 @@ void CometsScreen::draw() {
     screen.drawSpritesAndOverlay();
     sparks.draw(0, 0);
     banner.draw();
+    back_.draw();
+    if (back_.hovering()) drawPointer(input().pointerPicture);
 }

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "app/Screen.h"
+#include "game/BackButton.h"
 #include "audio/Sound.h"
 #include "game/ParticleSystem.h"
 #include "scene/ActiveScreen.h"
@@ -73,6 +74,7 @@ class CometsScreen : public Screen {
     Bitmap* lives_ = nullptr;
     Bitmap* point_ = nullptr;
     Sound net_, catch_, engine_;
+    BackButton back_;
 };
 
 // The running comets game (its procedures reach it through this).

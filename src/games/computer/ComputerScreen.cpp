@@ -26,6 +26,7 @@ std::string frameName(const char* format, int i) {
 }  // namespace
 
 void ComputerScreen::enter() {
+    back_.loadOwnScreen("Computer");
     BitmapCache& cache = bitmapCache();
     background_ = cache.get("Computer\\bkg");
     point_ = cache.get("Computer\\point");
@@ -153,7 +154,7 @@ void ComputerScreen::animate() {
 
 void ComputerScreen::update() {
     const InputState& in = input();
-    if (in.keyPressed(vk::ESCAPE)) {
+    if (back_.update()) {
         playMusic("birds", true, 100);
         finish(0);
         return;
@@ -206,5 +207,6 @@ void ComputerScreen::draw() {
         for (int i = 0; i < questionsLeft; ++i) point_->draw(30 + i * point_->width, 25, DrawKeyed);
     Bitmap* figure = happyFrame >= 0 ? happy_[happyFrame] : angryFrame >= 0 ? angry_[angryFrame] : nullptr;
     if (figure) figure->draw(640 - figure->width, 480 - figure->height, DrawKeyed);
+    back_.draw();
     drawPointer(input().pointerPicture);
 }

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "app/Screen.h"
+#include "game/BackButton.h"
 #include "audio/Sound.h"
 #include "games/computer/ComputerQuestion.h"
 #include "scene/BitmapFont.h"
@@ -71,4 +72,5 @@ private:
     Bitmap* happy_[kHappyFrames] = {};
     Bitmap* angry_[kAngryFrames] = {};
     Sound wrong_, good_, click_;
+    BackButton back_;
 };

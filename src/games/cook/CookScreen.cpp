@@ -52,7 +52,9 @@ void CookScreen::enter() {
     boom_->initBmpSprite("Boom", "boom", 128, 185, 1);
     screen.registerProc("CookProc", &cookProcedure);
     screen.registerProc("PigProc", &pigProcedure);
+    BackButton::registerProc(screen);
     screen.loadScreen("Cook");
+    back_.attach(screen);
     plateBreak_.loadSound("cook\\plate-break");
     platePut_.loadSound("cook\\plate-put");
     pigEating_.loadSound("cook\\pig-eating");
@@ -228,7 +230,7 @@ void CookScreen::bringOnPigs() {
 
 void CookScreen::update() {
     gRunning = this;
-    if (input().keyPressed(vk::ESCAPE)) {
+    if (back_.update()) {
         playMusic("birds", true, 100);
         finish(0);
         return;
@@ -347,5 +349,6 @@ void CookScreen::draw() {
         for (int i = 0; i < toFeed; ++i) pigIcon_->draw(3 + i * pigIcon_->width, 3, DrawKeyed);
     }
     banner.draw();
+    back_.draw();
     drawPointer(input().pointerPicture);
 }

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "app/Screen.h"
+#include "game/BackButton.h"
 #include "audio/Sound.h"
 #include "game/LevelRules.h"
 #include "scene/ActiveScreen.h"
@@ -102,6 +103,7 @@ private:
     std::unique_ptr<BmpSprite> piggy_;  // keeps the pig's pictures cached
     std::unique_ptr<BmpSprite> boom_;
     Sound plateBreak_, platePut_, pigEating_, pigDone_, cookMove_, click_;
+    BackButton back_;
 };
 
 // The running cook game (its procedures reach it through this).

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "app/DesignerMode.h"
 #include "app/Exception.h"
 #include "app/FrameTimer.h"
 #include "app/Trace.h"
@@ -27,6 +28,7 @@ DominoScreen::DominoScreen() : scripts_("domino", "bitmaps\\domino\\map%02d") {}
 DominoScreen::~DominoScreen() = default;
 
 void DominoScreen::enter() {
+    back_.loadOwnScreen("Domino");
     BitmapCache& cache = bitmapCache();
     shadow_ = cache.get("domino\\shadow");
     roadEnd_ = cache.get("domino\\RoadEnd");
@@ -74,12 +76,7 @@ void DominoScreen::loadLevel(int n) {
     frameTimer().restart();
 }
 
-void DominoScreen::saveLevel() {
-    const std::string path = resolvePath(scripts_.path(level));
-    if (!writeFileAtomically(path, DominoLevelFile::text(backgroundName, board)))
-        throw Exception("Cannot read script file: %s", path.c_str());
-    scripts_.traceEvent("level-save", level);
-}
+void DominoScreen::saveLevel() { scripts_.save(level, DominoLevelFile::text(backgroundName, board)); }
 
 void DominoScreen::dropCell(int type, int x, int y, int& c, int& r) {
     const int half = DominoBoard::kCell / 2;
@@ -109,16 +106,21 @@ void DominoScreen::click(int x, int y) {
 
 void DominoScreen::update() {
     const InputState& in = input();
-    if (in.keyPressed(vk::F2)) saveLevel();
-    if (in.keyPressed('B')) editFlag = !editFlag;
-    // Ctrl + click is the editor's: it only blocks or frees the cell.
-    const bool editClick = in.keyDown(vk::CONTROL) && in.leftClicked;
+    // The editor is the designer's: B shows the blocked cells, F2 saves the
+    // board while they are shown, Ctrl + click blocks or frees a cell.
+    if (designerMode()) {
+        if (in.keyPressed('B')) editFlag = !editFlag;
+        if (editFlag && in.keyPressed(vk::F2)) saveLevel();
+    } else {
+        editFlag = false;
+    }
+    const bool editClick = designerMode() && in.keyDown(vk::CONTROL) && in.leftClicked;
     if (editClick) board.toggleBlocked(in.mouseX / DominoBoard::kCell, in.mouseY / DominoBoard::kCell);
     if (const int target = scripts_.levelKeyTarget(level)) {
         loadLevel(target);
         return;
     }
-    if (in.keyPressed(vk::ESCAPE)) {
+    if (back_.update()) {
         playMusic("birds", true, 100);
         finish(0);
         return;
@@ -179,5 +181,6 @@ void DominoScreen::draw() {
         }
     }
     banner.draw();
+    back_.draw();
     drawPointer(in.pointerPicture);
 }

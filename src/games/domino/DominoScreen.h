@@ -12,6 +12,7 @@
 #include <string>
 
 #include "app/Screen.h"
+#include "game/BackButton.h"
 #include "audio/Sound.h"
 #include "game/LevelRules.h"
 #include "games/domino/DominoBoard.h"
@@ -60,4 +61,5 @@ private:
     Bitmap* roadEnd_ = nullptr;
     Bitmap* piecePictures_[DominoBoard::kTypes] = {};
     Sound pick_, toTray_, toSite_, complete_;
+    BackButton back_;
 };

@@ -65,7 +65,9 @@ void FiremanScreen::enter() {
     hit_.loadSound("Fireman\\hit");
     miss_.loadSound("Fireman\\miss");
     screen.registerProc("FiremanWindowProc", &windowProcedure);
+    BackButton::registerProc(screen);
     screen.loadScreen("Fireman");
+    back_.attach(screen);
     loadLevel(startLevel);
     update();
 }
@@ -172,7 +174,7 @@ void FiremanScreen::update() {
     gRunning = this;
     hit = false;
     const InputState& in = input();
-    if (in.keyPressed(vk::ESCAPE)) {
+    if (back_.update()) {
         playMusic("birds", true, 100);
         finish(0);
         return;
@@ -248,5 +250,6 @@ void FiremanScreen::draw() {
     }
     sparks.draw(0, 0);
     banner.draw();
+    back_.draw();
     drawPointer(input().pointerPicture);
 }

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "app/Screen.h"
+#include "game/BackButton.h"
 #include "audio/Sound.h"
 #include "game/LevelRules.h"
 #include "game/ParticleSystem.h"
@@ -79,6 +80,7 @@ class FiremanScreen : public Screen {
     Bitmap* shotIcon_ = nullptr;
     Bitmap* splashes_[kSplashes] = {};
     Sound show_, hide_, hit_, miss_;
+    BackButton back_;
 };
 
 // The running fireman game (its window procedure reaches it through this).

@@ -26,6 +26,7 @@ float progress(int timer, int total) {
 HatsScreen::~HatsScreen() = default;
 
 void HatsScreen::enter() {
+    back_.loadOwnScreen("Hats");
     newGame();
     BitmapCache& cache = bitmapCache();
     background_ = cache.get("hats\\bkg");
@@ -99,7 +100,7 @@ void HatsScreen::pickAt(int x, int y) {
 void HatsScreen::update() {
     if (timer >= 0) --timer;
     InputState& in = input();
-    if (in.keyPressed(vk::ESCAPE)) {
+    if (back_.update()) {
         leaveGame();
         return;
     }
@@ -193,5 +194,6 @@ void HatsScreen::draw() {
     if (state != Shuffling && button_) button_->drawCentred(static_cast<int>(hat[buttonHat].x), kButtonY, DrawKeyed);
     if (cylinder_)
         for (const Hat& h : hat) cylinder_->drawCentred(static_cast<int>(h.x), static_cast<int>(h.y), DrawKeyed);
+    back_.draw();
     drawPointer(input().pointerPicture);
 }

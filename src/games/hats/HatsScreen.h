@@ -7,6 +7,7 @@
 // left ends the game. Turns go on without end.
 
 #include "app/Screen.h"
+#include "game/BackButton.h"
 #include "audio/Sound.h"
 #include "games/hats/HatsMoves.h"
 #include "scene/BitmapFont.h"
@@ -71,4 +72,5 @@ private:
     Bitmap* button_ = nullptr;
     Bitmap* life_ = nullptr;
     Sound good_, wrong_, shake_;
+    BackButton back_;
 };

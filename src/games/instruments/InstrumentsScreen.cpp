@@ -54,7 +54,9 @@ void InstrumentsScreen::enter() {
     queue.fill(nullptr);
     screen.registerProc("GameAreaProc", &quizProcedure);
     screen.registerProc("InsCannerProc", &instrumentProcedure);
+    BackButton::registerProc(screen);
     screen.loadScreen("Instruments");
+    back_.attach(screen);
     quiz = FreePlay;
     enterCount = leaveCount = 0;
     update();
@@ -144,7 +146,7 @@ void InstrumentsScreen::nextInQueue() {
 
 void InstrumentsScreen::update() {
     gRunning = this;
-    if (input().keyPressed(vk::ESCAPE)) {
+    if (back_.update()) {
         finish(0);
         return;
     }
@@ -157,5 +159,6 @@ void InstrumentsScreen::draw() {
     screen.drawSpritesAndOverlay();
     Bitmap* button = quiz == FreePlay ? quizOff_ : quizOn_;
     if (button) button->draw(0, 480 - button->height, DrawKeyed);
+    back_.draw();
     drawPointer(input().pointerPicture);
 }

@@ -8,6 +8,7 @@
 #include <array>
 
 #include "app/Screen.h"
+#include "game/BackButton.h"
 #include "audio/Sound.h"
 #include "scene/ActiveScreen.h"
 
@@ -57,6 +58,7 @@ private:
     Sound good_, wrong_, question_;
     Bitmap* quizOn_ = nullptr;
     Bitmap* quizOff_ = nullptr;
+    BackButton back_;
 };
 
 // The running band (its procedures reach it through this).

@@ -24,6 +24,7 @@ JigsawScreen::JigsawScreen(int difficulty)
 unsigned JigsawScreen::clockSeed() const { return platform::current().milliseconds(); }
 
 void JigsawScreen::enter() {
+    back_.loadOwnScreen("Jigsaw");
     background_ = bitmapCache().get("jigsaw\\bkg");
     click_.loadSound("click2");
     complete_.loadSound("complete");
@@ -79,7 +80,7 @@ void JigsawScreen::loadLevel(int n) {
 
 void JigsawScreen::update() {
     InputState& in = input();
-    if (in.keyPressed(vk::ESCAPE)) {
+    if (back_.update()) {
         playMusic("birds", true, 100);
         finish(0);
         return;
@@ -150,6 +151,7 @@ void JigsawScreen::draw() {
         const Rect src = puzzle.source(puzzle.held);
         picture.draw(p.x, p.y, DrawOpaque, &src);
     }
+    back_.draw();
     drawPointer(input().pointerPicture);
     banner.draw();
 }

@@ -6,6 +6,7 @@
 // (1, 3 or 5); the third one solved earns a piece of the map.
 
 #include "app/Screen.h"
+#include "game/BackButton.h"
 #include "audio/Sound.h"
 #include "games/jigsaw/JigsawPuzzle.h"
 #include "gfx/Bitmap.h"
@@ -48,4 +49,5 @@ private:
     Bitmap* background_ = nullptr;
     Sound click_, complete_;
     int tracedLoose_ = -2;
+    BackButton back_;
 };

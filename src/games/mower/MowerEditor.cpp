@@ -25,20 +25,9 @@ void MowerScreen::editStep() {
     if (in.rightDown) level.blocked[column][row] = 0;
 }
 
-bool MowerScreen::saveLevel() {
-    const std::string path = resolvePath(scripts_.path(currentLevel));
-    if (!writeFileAtomically(path, level.text(mowerSettings()))) {
-        // The old file is still there; the lawn being edited stays on screen
-        // so the designer can try again.
-        trace("level-save-failed mower %d", currentLevel);
-        if (platform::hasCurrent())
-            platform::current().showMessage("Error", "Cannot write script file: " + path);
-        return false;
-    }
-    clearPathCache();
-    trace("level-save mower %d", currentLevel);
-    return true;
-}
+// A failed save keeps the lawn being edited on screen, so the designer can
+// try again.
+bool MowerScreen::saveLevel() { return scripts_.save(currentLevel, level.text(mowerSettings())); }
 
 void MowerScreen::drawEditOverlay() {
     Surface* target = display().getTarget();

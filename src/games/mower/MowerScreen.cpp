@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "app/DesignerMode.h"
 #include "app/Exception.h"
 #include "app/FrameTimer.h"
 #include "app/Trace.h"
@@ -14,6 +15,7 @@
 #include "gfx/Bitmap.h"
 #include "gfx/BitmapCache.h"
 #include "gfx/InputState.h"
+#include "gfx/Pointer.h"
 #include "platform/Keys.h"
 
 MowerScreen::MowerScreen(int d) : difficulty(d), scripts_("mower", "bitmaps\\mower\\map%02d") {}
@@ -21,6 +23,7 @@ MowerScreen::MowerScreen(int d) : difficulty(d), scripts_("mower", "bitmaps\\mow
 MowerScreen::~MowerScreen() = default;
 
 void MowerScreen::enter() {
+    back_.loadOwnScreen("Mower");
     BitmapCache& cache = bitmapCache();
     icon_ = cache.get("mower\\mower-icon");
     char name[64];
@@ -145,14 +148,16 @@ MowerControls MowerScreen::controls() const {
 
 void MowerScreen::update() {
     const InputState& in = input();
-    if (in.keyPressed(vk::ESCAPE)) {
+    if (back_.update()) {
         engine_.stopSound();
         playMusic("birds", true, 100);
         finish(0);
         return;
     }
-    if (in.keyPressed('B')) editMode = !editMode;
-    if (in.keyPressed(vk::F2)) saveLevel();
+    if (designerMode()) {
+        if (in.keyPressed('B')) editMode = !editMode;
+        if (in.keyPressed(vk::F2)) saveLevel();
+    }
     if (const int target = scripts_.levelKeyTarget(currentLevel)) {
         attemptsLeft = 0;
         loadLevel(target);
@@ -288,4 +293,6 @@ void MowerScreen::draw() {
     if (icon_)
         for (int i = 0; i < attemptsLeft; ++i) icon_->draw(640 - (icon_->width + 5) * (i + 1), 5, DrawKeyed);
     banner.draw();
+    back_.draw();
+    if (back_.hovering()) drawPointer(input().pointerPicture);
 }

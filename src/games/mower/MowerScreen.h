@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "app/Screen.h"
+#include "game/BackButton.h"
 #include "audio/Sound.h"
 #include "game/LevelRules.h"
 #include "games/mower/MowerLevel.h"
@@ -97,4 +98,5 @@ private:
     std::vector<Bitmap*> frames_;
     std::unique_ptr<BmpSprite> boom_;
     Sound hit_, engine_, grassSound_;
+    BackButton back_;
 };

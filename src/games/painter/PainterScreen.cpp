@@ -119,7 +119,9 @@ void PainterScreen::enter() {
     screen.registerProc("BrushAreaProc", &brushProcedure);
     screen.registerProc("FillAreaProc", &fillProcedure);
     screen.registerProc("PicSelAreaProc", &pictureProcedure);
+    BackButton::registerProc(screen);
     screen.loadScreen("Painter");
+    back_.attach(screen);
     pictureClick_.loadSound("click0");
     toolClick_.loadSound("click1");
     colourClick_.loadSound("click2");
@@ -184,7 +186,7 @@ void PainterScreen::fillAt(int x, int y) {
 void PainterScreen::update() {
     gRunning = this;
     InputState& in = input();
-    if (in.keyPressed(vk::ESCAPE)) {
+    if (back_.update()) {
         finish(0);
         return;
     }
@@ -225,6 +227,7 @@ void PainterScreen::draw() {
     if (canvas) canvas->draw(0, 0, DrawOpaque);
     if (tool == Brush && brushSel_) brushSel_->draw(63, 399, DrawOpaque);
     if (tool == Fill && fillSel_) fillSel_->draw(136, 399, DrawOpaque);
+    back_.draw();
     if (armed && inPaintingArea(mx, my)) {
         if (tool == Brush && (in.leftDown || in.rightDown)) {
             // The right button rubs out: the same stroke in white.

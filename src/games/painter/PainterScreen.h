@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/Screen.h"
+#include "game/BackButton.h"
 #include "audio/Sound.h"
 #include "gfx/Rect.h"
 #include "scene/ActiveScreen.h"
@@ -77,6 +78,7 @@ private:
     bool hasPrevious_ = false;
     int prevX_ = 0, prevY_ = 0;
     Sound pictureClick_, toolClick_, colourClick_;
+    BackButton back_;
 };
 
 // The running painter (its procedures reach it through this).

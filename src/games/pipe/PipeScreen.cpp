@@ -108,7 +108,9 @@ void PipeScreen::loadLevel(int n) {
     }
     if (params.hasScreen) {
         screen.registerProc("PipeProc", &patchProcedure);
+        BackButton::registerProc(screen);
         screen.loadScreen(screenFor(difficulty));
+        back_.attach(screen);
     }
     placeHoles();
     pipeLength = params.length * params.segmentWidth;
@@ -144,7 +146,7 @@ int PipeScreen::holeAt(int s) const {
 void PipeScreen::update() {
     gRunning = this;
     const InputState& in = input();
-    if (in.keyPressed(vk::ESCAPE)) {
+    if (back_.update()) {
         playMusic("birds", true, 100);
         finish(0);
         return;
@@ -233,5 +235,6 @@ void PipeScreen::draw() {
     if (lost && boom_) boom_->draw();
     screen.drawSpritesAndOverlay();
     banner.draw();
+    back_.draw();
     drawPointer(input().pointerPicture);
 }

@@ -13,6 +13,7 @@
 #include <string>
 
 #include "app/Screen.h"
+#include "game/BackButton.h"
 #include "audio/Sound.h"
 #include "game/LevelRules.h"
 #include "games/pipe/PipeLevel.h"
@@ -86,6 +87,7 @@ private:
     Bitmap* holePictures_[kMaxShapes] = {};
     Bitmap* waterFrames_[kWaterFrames] = {};
     Sound good_, wrong_, pick_, water_;
+    BackButton back_;
 };
 
 // The running pipe game.

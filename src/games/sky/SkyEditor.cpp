@@ -37,17 +37,6 @@ void SkyScreen::editStep() {
     }
 }
 
-bool SkyScreen::saveLevel() {
-    const std::string path = resolvePath(scripts_.path(currentLevel));
-    if (!writeFileAtomically(path, level.text())) {
-        // The old file is still there and the stars being edited stay on
-        // screen, so the designer can try again.
-        trace("level-save-failed sky %d", currentLevel);
-        if (platform::hasCurrent())
-            platform::current().showMessage("Error", "Cannot write script file: " + path);
-        return false;
-    }
-    clearPathCache();
-    trace("level-save sky %d", currentLevel);
-    return true;
-}
+// A failed save keeps the stars being edited on screen, so the designer can
+// try again.
+bool SkyScreen::saveLevel() { return scripts_.save(currentLevel, level.text()); }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "app/DesignerMode.h"
 #include "app/Exception.h"
 #include "app/FrameTimer.h"
 #include "app/Trace.h"
@@ -49,7 +50,9 @@ void SkyScreen::enter() {
         starImages_[i] = cache.get(name);
     }
     screen.registerProc("SkyAreaProc", &skyAreaProcedure);
+    BackButton::registerProc(screen);
     screen.loadScreen("Sky");
+    back_.attach(screen);
     helpArea_ = dynamic_cast<ActiveArea*>(screen.findSprite("Help"));
     skyArea_ = dynamic_cast<ActiveArea*>(screen.findSprite("Main"));
     if (!helpArea_ || !skyArea_)
@@ -139,9 +142,9 @@ int SkyScreen::nodeAt(int x, int y) const {
 
 void SkyScreen::update() {
     const InputState& in = input();
-    editing = in.rightDown != 0;
+    editing = designerMode() && in.rightDown != 0;
     if (editing) editStep();
-    if (in.keyPressed(vk::F2)) {
+    if (designerMode() && in.keyPressed(vk::F2)) {
         saveLevel();
         return;
     }
@@ -149,7 +152,7 @@ void SkyScreen::update() {
         loadLevel(target);
         return;
     }
-    if (in.keyPressed(vk::ESCAPE)) {
+    if (back_.update()) {
         playMusic("birds", true, 100);
         finish(0);
         return;
@@ -295,5 +298,6 @@ void SkyScreen::draw() {
     screen.drawBackground();
     screen.drawSpritesAndOverlay();
     banner.draw();
+    back_.draw();
     drawPointer(input().pointerPicture);
 }

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "app/Screen.h"
+#include "game/BackButton.h"
 #include "audio/Sound.h"
 #include "game/LevelRules.h"
 #include "games/sky/SkyLevel.h"
@@ -97,4 +98,5 @@ private:
     ActiveArea* skyArea_ = nullptr;
     Sound wrong_, good_, mouseOver_, complete_, clickForHelp_, nextNumber_;
     Sound numbers_[kNumberPrompts];
+    BackButton back_;
 };

@@ -54,6 +54,8 @@ void TrainScreen::enter() {
     running_.loadSound("train\\train");
     click_.loadSound("click0");
     screen.registerProc("TrackProc", &trackProcedure);
+    BackButton::registerProc(screen);
+    back_.attach(screen);
     loadLevel(1);
     playMusic("train", true, 90);
 }
@@ -217,7 +219,7 @@ void TrainScreen::handleSwitches() {
 void TrainScreen::update() {
     gRunning = this;
     const InputState& in = input();
-    if (in.keyPressed(vk::ESCAPE)) {
+    if (back_.update()) {
         playMusic("birds", true, 100);
         finish(0);
         return;
@@ -265,5 +267,6 @@ void TrainScreen::draw() {
         if (Bitmap* picture = sw.pictures[static_cast<size_t>(sw.mode)]) picture->draw(sw.x, sw.y, DrawKeyed);
     screen.drawEditOverlay();
     banner.draw();
+    back_.draw();
     drawPointer(input().pointerPicture);
 }

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "app/Screen.h"
+#include "game/BackButton.h"
 #include "audio/Sound.h"
 #include "game/LevelRules.h"
 #include "games/train/TrainSwitchFile.h"
@@ -97,6 +98,7 @@ private:
     std::vector<Bitmap*> locos_;
     std::vector<Bitmap*> cargoPictures_;
     Sound pickUp_, switchSound_, running_, click_;
+    BackButton back_;
 };
 
 // The running train game.

@@ -27,6 +27,7 @@ TwinsScreen::TwinsScreen() : scripts_("twins", "bitmaps\\twins\\level%02d") {}
 TwinsScreen::~TwinsScreen() = default;
 
 void TwinsScreen::enter() {
+    back_.loadOwnScreen("Twins");
     background_ = bitmapCache().get("twins\\bkg");
     level = 1;
     card_.loadSound("twins\\card");
@@ -147,7 +148,7 @@ void TwinsScreen::pick(int column, int row) {
 
 void TwinsScreen::update() {
     InputState& in = input();
-    if (in.keyPressed(vk::ESCAPE)) {
+    if (back_.update()) {
         playMusic("birds", true, 100);
         finish(0);
         return;
@@ -212,5 +213,6 @@ void TwinsScreen::draw() {
     }
     font.drawNumber(0, 0, playTicks / 30);
     banner.draw();
+    back_.draw();
     drawPointer(input().pointerPicture);
 }

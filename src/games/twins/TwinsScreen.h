@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "app/Screen.h"
+#include "game/BackButton.h"
 #include "audio/Sound.h"
 #include "game/LevelRules.h"
 #include "games/twins/TwinsLevel.h"
@@ -72,4 +73,5 @@ private:
     Bitmap* faces_ = nullptr;
     Bitmap* lid_ = nullptr;
     Sound card_, good_, wrong_;
+    BackButton back_;
 };

@@ -6,6 +6,7 @@
 #include "app/Trace.h"
 #include "gfx/BitmapCache.h"
 #include "gfx/InputState.h"
+#include "gfx/Pointer.h"
 #include "platform/Keys.h"
 #include "scene/BmpSprite.h"
 
@@ -43,7 +44,9 @@ void XylophoneScreen::enter() {
     stick_ = cache.get("Xylophone\\stick");
     screen.registerProc("CymbalAreaProc", &barProcedure);
     screen.registerProc("MusicProc", &melodyProcedure);
+    BackButton::registerProc(screen);
     screen.loadScreen("Xylophone");
+    back_.attach(screen);
     static const char* const kSounds[Melody::kNotes] = {"Xylophone\\do", "Xylophone\\re", "Xylophone\\mi",
                                                         "Xylophone\\fa", "Xylophone\\sol", "Xylophone\\la",
                                                         "Xylophone\\si", "Xylophone\\do2"};
@@ -140,7 +143,7 @@ void XylophoneScreen::playStep() {
 void XylophoneScreen::update() {
     gRunning = this;
     InputState& in = input();
-    if (in.keyPressed(vk::ESCAPE)) {
+    if (back_.update()) {
         finish(0);
         return;
     }
@@ -163,6 +166,10 @@ void XylophoneScreen::draw() {
     if (expected >= 0 && countdown > 0 && highlighted && hand_)
         hand_->draw(highlighted->x - 10, highlighted->y + 10 - countdown, DrawKeyed);
     screen.drawEditOverlay();
+    back_.draw();
     const InputState& in = input();
-    if (stick_) stick_->draw(in.mouseX - 23, in.mouseY - 23, DrawKeyed);
+    if (back_.hovering())
+        drawPointer(in.pointerPicture);
+    else if (stick_)
+        stick_->draw(in.mouseX - 23, in.mouseY - 23, DrawKeyed);
 }

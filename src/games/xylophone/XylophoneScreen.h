@@ -6,6 +6,7 @@
 // other than Escape.
 
 #include "app/Screen.h"
+#include "game/BackButton.h"
 #include "audio/Sound.h"
 #include "games/xylophone/Melody.h"
 #include "scene/ActiveScreen.h"
@@ -59,6 +60,7 @@ private:
     Bitmap* hand_ = nullptr;
     Bitmap* stick_ = nullptr;
     Sound notes_[Melody::kNotes];
+    BackButton back_;
 };
 
 // The running xylophone (its procedures reach it through this).
