@@ -170,12 +170,9 @@ bool SdlPlatform::waitForDisplaySize(int w, int h) {
 }
 
 void SdlPlatform::enterFullscreen() {
-    SDL_Rect bounds;
-    if (SDL_GetDisplayBounds(std::max(SDL_GetWindowDisplayIndex(window_), 0), &bounds) != 0) {
-        SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN_DESKTOP);
-        return;
-    }
     SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN_DESKTOP);
+    SDL_Rect bounds;
+    if (SDL_GetDisplayBounds(std::max(SDL_GetWindowDisplayIndex(window_), 0), &bounds) != 0) return;
     if (waitForDisplaySize(bounds.w, bounds.h)) return;
     // Nobody honoured the request: SDL believes the window covers the display
     // while it is still shown at its old size. Leave SDL's full screen and
