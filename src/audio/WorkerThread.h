@@ -16,9 +16,12 @@ public:
     WorkerThread(const WorkerThread&) = delete;
     WorkerThread& operator=(const WorkerThread&) = delete;
 
+    enum class Priority { Normal, AboveNormal };
+
     // Stops a running thread first. Throws Exception "Cannot create music
-    // thread!" when no thread can be created.
-    void startThread();
+    // thread!" when no thread can be created. AboveNormal asks the platform to
+    // raise the new thread's priority; a refusal leaves it at normal.
+    void startThread(Priority priority = Priority::Normal);
     void stopThread();
     bool threadRunning() const { return running_.load(std::memory_order_acquire); }
 

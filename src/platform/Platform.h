@@ -100,6 +100,11 @@ public:
     // which only print it.
     virtual void showMessage(const std::string& title, const std::string& text) = 0;
 
+    // Gives the calling thread above-normal priority, for threads that feed
+    // the sound device. Where the system refuses, the thread runs on as it
+    // was. The headless backend leaves every thread as it is.
+    virtual void raiseThreadPriority() {}
+
     // Logic ticks run since the program started; the frame loop counts them.
     // Replays and frame captures are addressed by this number.
     uint64_t ticksRun = 0;

@@ -9,6 +9,7 @@
 
 #include "app/Exception.h"
 #include "platform/Keys.h"
+#include "platform/sdl/ShownWindow.h"
 
 namespace platform {
 
@@ -137,6 +138,12 @@ void SdlPlatform::openWindow(const WindowOptions& options) {
                                flags);
     if (!window_) throw Exception("Cannot Create App Window");
     SDL_SetWindowMinimumSize(window_, kFrameWidth / 2, kFrameHeight / 2);
+    // The window Alt+Enter first gives back: the frame's size, centred.
+    SDL_Rect bounds{0, 0, kFrameWidth, kFrameHeight};
+    SDL_GetDisplayBounds(std::max(SDL_GetWindowDisplayIndex(window_), 0), &bounds);
+    windowed_ = Place{bounds.x + (bounds.w - kFrameWidth) / 2, bounds.y + (bounds.h - kFrameHeight) / 2, kFrameWidth,
+                      kFrameHeight};
+    coveringByHand_ = false;
     Uint32 rflags = options.vsync ? SDL_RENDERER_PRESENTVSYNC : 0;
     renderer_ = SDL_CreateRenderer(window_, -1, rflags);
     if (!renderer_) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
@@ -144,7 +151,78 @@ void SdlPlatform::openWindow(const WindowOptions& options) {
     SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, options.scaling == Scaling::Integer ? "nearest" : "linear");
     if (!createTexture()) throw Exception("CreateSurface FAILED");
     SDL_ShowCursor(SDL_DISABLE);
+    if (options.fullscreen) enterFullscreen();
     SDL_RaiseWindow(window_);
+    refreshGeometry();
+}
+
+bool SdlPlatform::waitForDisplaySize(int w, int h) {
+    // A window manager carries the request out within a few frames; without
+    // one the size never changes, and this gives up after a short while.
+    const Uint32 start = SDL_GetTicks();
+    for (;;) {
+        SDL_PumpEvents();
+        const ShownRect shown = shownWindowRect(window_);
+        if (shown.w == w && shown.h == h) return true;
+        if (SDL_GetTicks() - start >= 500) return false;
+        SDL_Delay(10);
+    }
+}
+
+void SdlPlatform::enterFullscreen() {
+    SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN_DESKTOP);
+    SDL_Rect bounds;
+    if (SDL_GetDisplayBounds(std::max(SDL_GetWindowDisplayIndex(window_), 0), &bounds) != 0) return;
+    if (waitForDisplaySize(bounds.w, bounds.h)) return;
+    // Nobody honoured the request: SDL believes the window covers the display
+    // while it is still shown at its old size. Leave SDL's full screen and
+    // cover the display with a borderless window instead.
+    SDL_SetWindowFullscreen(window_, 0);
+    SDL_SetWindowBordered(window_, SDL_FALSE);
+    SDL_SetWindowPosition(window_, bounds.x, bounds.y);
+    SDL_SetWindowSize(window_, bounds.w, bounds.h);
+    coveringByHand_ = true;
+}
+
+void SdlPlatform::leaveFullscreen() {
+    if (coveringByHand_) {
+        SDL_SetWindowBordered(window_, SDL_TRUE);
+        coveringByHand_ = false;
+    } else {
+        SDL_SetWindowFullscreen(window_, 0);
+    }
+    SDL_SetWindowSize(window_, windowed_.w, windowed_.h);
+    SDL_SetWindowPosition(window_, windowed_.x, windowed_.y);
+}
+
+void SdlPlatform::refreshGeometry() {
+    if (!window_) return;
+    WindowGeometry g;
+    SDL_GetWindowSize(window_, &g.windowW, &g.windowH);
+    g.pixelsW = g.windowW;
+    g.pixelsH = g.windowH;
+    if (renderer_) SDL_GetRendererOutputSize(renderer_, &g.pixelsW, &g.pixelsH);
+    geometry_ = g;
+    redraw_ = true;
+    pointerStale_ = true;
+}
+
+bool SdlPlatform::pointerMove(Event& out) {
+    pointerStale_ = false;
+    if (!window_) return false;
+    int gx = 0, gy = 0, wx = 0, wy = 0;
+    SDL_GetGlobalMouseState(&gx, &gy);
+    SDL_GetWindowPosition(window_, &wx, &wy);
+    gx -= wx;
+    gy -= wy;
+    // A pointer outside the window is not the game's to move.
+    if (gx < 0 || gy < 0 || gx >= geometry_.windowW || gy >= geometry_.windowH) return false;
+    const FramePoint p = windowToFrame(gx, gy, geometry_, options_.scaling);
+    out = Event{};
+    out.type = EventType::MouseMove;
+    out.x = p.x;
+    out.y = p.y;
+    return true;
 }
 
 bool SdlPlatform::createTexture() {
@@ -167,21 +245,6 @@ void SdlPlatform::hideWindow() {
     if (window_) SDL_HideWindow(window_);
 }
 
-void SdlPlatform::destinationRect(int outW, int outH, int& x, int& y, int& w, int& h) const {
-    if (options_.scaling == Scaling::Stretch) {
-        x = y = 0;
-        w = outW;
-        h = outH;
-        return;
-    }
-    double scale = std::min(double(outW) / kFrameWidth, double(outH) / kFrameHeight);
-    if (options_.scaling == Scaling::Integer && scale >= 1.0) scale = std::floor(scale);
-    w = std::max(1, int(kFrameWidth * scale));
-    h = std::max(1, int(kFrameHeight * scale));
-    x = (outW - w) / 2;
-    y = (outH - h) / 2;
-}
-
 bool SdlPlatform::present(const uint16_t* pixels, int pitchPixels) {
     if (!renderer_ || !texture_) return true;
     if (lost_) {
@@ -202,10 +265,8 @@ bool SdlPlatform::present(const uint16_t* pixels, int pitchPixels) {
                     kFrameWidth * 2);
     redraw_ = false;
     SDL_UpdateTexture(texture_, nullptr, pixels, pitchPixels * 2);
-    int outW = 0, outH = 0;
-    SDL_GetRendererOutputSize(renderer_, &outW, &outH);
-    SDL_Rect dst;
-    destinationRect(outW, outH, dst.x, dst.y, dst.w, dst.h);
+    const FrameRect r = frameDestination(geometry_.pixelsW, geometry_.pixelsH, options_.scaling);
+    const SDL_Rect dst{r.x, r.y, r.w, r.h};
     SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
     SDL_RenderClear(renderer_);
     SDL_RenderCopy(renderer_, texture_, nullptr, &dst);
@@ -213,23 +274,38 @@ bool SdlPlatform::present(const uint16_t* pixels, int pitchPixels) {
     return true;
 }
 
-void SdlPlatform::mapMouse(int wx, int wy, int& fx, int& fy) const {
-    int winW = 1, winH = 1, outW = 1, outH = 1;
-    if (window_) SDL_GetWindowSize(window_, &winW, &winH);
-    if (renderer_) SDL_GetRendererOutputSize(renderer_, &outW, &outH);
-    const double px = double(wx) * outW / std::max(winW, 1);
-    const double py = double(wy) * outH / std::max(winH, 1);
-    int x, y, w, h;
-    destinationRect(outW, outH, x, y, w, h);
-    fx = std::clamp(int(std::floor((px - x) * kFrameWidth / w)), 0, kFrameWidth - 1);
-    fy = std::clamp(int(std::floor((py - y) * kFrameHeight / h)), 0, kFrameHeight - 1);
-}
-
 void SdlPlatform::toggleFullscreen() {
     if (!window_) return;
     options_.fullscreen = !options_.fullscreen;
-    redraw_ = true;
-    SDL_SetWindowFullscreen(window_, options_.fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+    if (options_.fullscreen) {
+        const ShownRect shown = shownWindowRect(window_);
+        windowed_ = Place{shown.x, shown.y, shown.w, shown.h};
+        enterFullscreen();
+    } else {
+        leaveFullscreen();
+    }
+    refreshGeometry();
+}
+
+bool SdlPlatform::translateButton(const SDL_Event& in, Event& out) {
+    const Uint8 button = in.button.button;
+    if (button != SDL_BUTTON_LEFT && button != SDL_BUTTON_RIGHT) return false;
+    const int index = button == SDL_BUTTON_LEFT ? 0 : 1;
+    if (in.type == SDL_MOUSEBUTTONDOWN) {
+        // A press in a letterbox bar is not a press on the frame's edge (where
+        // buttons sit): it is dropped, and so is its release.
+        pressDropped_[index] = !windowToFrame(in.button.x, in.button.y, geometry_, options_.scaling).inside;
+        if (pressDropped_[index]) return false;
+        out.type = EventType::ButtonDown;
+    } else {
+        if (pressDropped_[index]) {
+            pressDropped_[index] = false;
+            return false;
+        }
+        out.type = EventType::ButtonUp;
+    }
+    out.key = index == 0 ? vk::LBUTTON : vk::RBUTTON;
+    return true;
 }
 
 bool SdlPlatform::translate(const SDL_Event& in, Event& out) {
@@ -237,16 +313,17 @@ bool SdlPlatform::translate(const SDL_Event& in, Event& out) {
         case SDL_QUIT:
             out.type = EventType::Quit;
             return true;
-        case SDL_MOUSEMOTION:
+        case SDL_MOUSEMOTION: {
+            // Over a bar the pointer stays at the frame's nearest edge.
+            const FramePoint p = windowToFrame(in.motion.x, in.motion.y, geometry_, options_.scaling);
             out.type = EventType::MouseMove;
-            mapMouse(in.motion.x, in.motion.y, out.x, out.y);
+            out.x = p.x;
+            out.y = p.y;
             return true;
+        }
         case SDL_MOUSEBUTTONDOWN:
         case SDL_MOUSEBUTTONUP:
-            if (in.button.button != SDL_BUTTON_LEFT && in.button.button != SDL_BUTTON_RIGHT) return false;
-            out.type = in.type == SDL_MOUSEBUTTONDOWN ? EventType::ButtonDown : EventType::ButtonUp;
-            out.key = in.button.button == SDL_BUTTON_LEFT ? vk::LBUTTON : vk::RBUTTON;
-            return true;
+            return translateButton(in, out);
         case SDL_KEYDOWN:
         case SDL_KEYUP: {
             if (in.key.repeat) return false;
@@ -262,8 +339,8 @@ bool SdlPlatform::translate(const SDL_Event& in, Event& out) {
             return true;
         }
         case SDL_WINDOWEVENT:
-            if (in.window.event == SDL_WINDOWEVENT_EXPOSED || in.window.event == SDL_WINDOWEVENT_SIZE_CHANGED ||
-                in.window.event == SDL_WINDOWEVENT_RESTORED)
+            if (in.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) refreshGeometry();
+            if (in.window.event == SDL_WINDOWEVENT_EXPOSED || in.window.event == SDL_WINDOWEVENT_RESTORED)
                 redraw_ = true;
             if (in.window.event == SDL_WINDOWEVENT_FOCUS_GAINED) {
                 out.type = EventType::FocusGained;
@@ -289,7 +366,7 @@ bool SdlPlatform::pollEvent(Event& event) {
         event = Event{};
         if (translate(e, event)) return true;
     }
-    return false;
+    return pointerStale_ && pointerMove(event);
 }
 
 void SdlPlatform::waitForTick(double secondsUntilDue) {
@@ -314,6 +391,11 @@ AudioDevice* SdlPlatform::audio() {
         }
     }
     return audio_.get();
+}
+
+void SdlPlatform::raiseThreadPriority() {
+    // Refused without the right to raise priorities: the thread runs on as it was.
+    SDL_SetThreadPriority(SDL_THREAD_PRIORITY_HIGH);
 }
 
 void SdlPlatform::showMessage(const std::string& title, const std::string& text) {

@@ -2,10 +2,15 @@
 // The SDL backend: a desktop-fullscreen or resizable window showing the
 // 640x480 frame scaled with its aspect kept, keyboard and mouse translated to
 // virtual-key codes and frame coordinates, and the audio device.
+//
+// Full screen is asked of the window system; when the window does not get the
+// display's size (an X session with no window manager ignores the request),
+// the window is made borderless and placed over the display instead.
 
 #include <memory>
 #include <vector>
 
+#include "platform/FrameLayout.h"
 #include "platform/Platform.h"
 
 struct SDL_Window;
@@ -39,18 +44,42 @@ public:
 
     AudioDevice* audio() override;
     void showMessage(const std::string& title, const std::string& text) override;
+    void raiseThreadPriority() override;
 
 private:
+    struct Place {
+        int x = 0;
+        int y = 0;
+        int w = kFrameWidth;
+        int h = kFrameHeight;
+    };
+
     bool translate(const SDL_Event& in, Event& out);
+    bool translateButton(const SDL_Event& in, Event& out);
     void toggleFullscreen();
-    void mapMouse(int wx, int wy, int& fx, int& fy) const;
-    void destinationRect(int outW, int outH, int& x, int& y, int& w, int& h) const;
+    void enterFullscreen();
+    void leaveFullscreen();
+    bool waitForDisplaySize(int w, int h);
+    void refreshGeometry();
+    bool pointerMove(Event& out);
     bool createTexture();
 
     SDL_Window* window_ = nullptr;
     SDL_Renderer* renderer_ = nullptr;
     SDL_Texture* texture_ = nullptr;
     WindowOptions options_;
+    // The window as shown, re-read on every size change: the picture and the
+    // mouse mapping both follow it.
+    WindowGeometry geometry_;
+    // The window's place before it went full screen, given back by Alt+Enter.
+    Place windowed_;
+    // Full screen made by hand (a borderless window over the display).
+    bool coveringByHand_ = false;
+    // The geometry changed under a pointer that did not move: its place in
+    // the frame is re-read once.
+    bool pointerStale_ = false;
+    // A press in a letterbox bar is dropped, and so is its release.
+    bool pressDropped_[2] = {false, false};
     bool videoReady_ = false;
     bool lost_ = false;
     // The frame on screen, so an unchanged frame is not shown again (an idle
