@@ -49,3 +49,5 @@ bool readDataFile(const std::string& path, std::string& contents);
 // the text goes to a temporary file beside it, which is then renamed over the
 // old one. False (and the old file untouched) when anything fails.
 bool writeFileAtomically(const std::string& resolvedPath, const std::string& contents);
+// Creates a directory and its missing parents; false when one cannot be made.
+bool makeDirectories(const std::string& path);
