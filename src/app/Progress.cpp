@@ -48,9 +48,10 @@ void parseProgress(const std::string& path, const std::string& text, int (&piece
                 continue;
             }
             long n = -1;
-            if (!parser.next() || !wholeNumber(parser.token(), n))
-                fail("mapPiece needs a piece number, not '" + parser.token() + "'");
-            if (!parser.next() || parser.token() != ")") fail("mapPiece takes one number");
+            if (!parser.next()) fail("the last branch is not closed");
+            if (!wholeNumber(parser.token(), n)) fail("mapPiece needs a piece number, not '" + parser.token() + "'");
+            if (!parser.next()) fail("the last branch is not closed");
+            if (parser.token() != ")") fail("mapPiece takes one number");
             if (n >= 0 && n <= 15) pieces[n] = 1;
             more = parser.next();
         }
