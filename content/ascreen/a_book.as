@@ -41,7 +41,7 @@ Point: 128,354
 :ActiveArea
 strName: map
 strProc: AdvProc
-strParam: !X
+strParam: !M
 bForceUpdate: 0
 Point: 430,78
 Point: 530,78

@@ -9,11 +9,13 @@
 #include "app/EventPump.h"
 #include "app/Exception.h"
 #include "app/FrameTimer.h"
+#include "app/Progress.h"
 #include "app/Screen.h"
 #include "app/Trace.h"
 #include "audio/Music.h"
 #include "audio/Sound.h"
 #include "data/ResourcePath.h"
+#include "data/Tga.h"
 #include "gfx/Bitmap.h"
 #include "gfx/BitmapCache.h"
 #include "gfx/Display.h"
@@ -35,6 +37,26 @@ bool gStarted = false;
 }  // namespace
 
 Settings& settings() { return gSettings; }
+
+namespace {
+// The game's icon for the window manager, from the picture "quillmoor" of the
+// data set. A data set without it leaves the system's icon; a broken one is
+// reported and the game goes on.
+platform::WindowIcon windowIcon() {
+    platform::WindowIcon icon;
+    const std::string path = resourcePath(ResBitmap, "quillmoor");
+    if (!dataFileExists(path)) return icon;
+    try {
+        icon.rgba = readTgaRgba(path, icon.width, icon.height);
+        if (icon.width > 512 || icon.height > 512) throw Exception("%s: too large for an icon", path.c_str());
+    } catch (const Exception& e) {
+        std::fprintf(stderr, "quillmoor: %s (the window keeps the system's icon)\n", e.message());
+        icon = platform::WindowIcon();
+    }
+    return icon;
+}
+}  // namespace
+
 uint32_t randomSeed() { return gSeed; }
 
 void initApplication(const Options& options) {
@@ -49,6 +71,7 @@ void initApplication(const Options& options) {
     gShowFps = gSettings.showfps != 0;
     setDesignerMode(options.designer || gSettings.designer == 1);
     if (designerMode()) trace("designer-mode");
+    startProgress(platform::userDataDirectory(), options.resetProgress);
 
     // 4: the sprite kinds the active-screen files name.
     registerSpriteKinds();
@@ -62,6 +85,7 @@ void initApplication(const Options& options) {
     window.scaling = gSettings.scaling;
     window.vsync = gSettings.vsync != 0;
     window.title = designerMode() ? "Quillmoor (designer)" : "Quillmoor";
+    window.icon = windowIcon();
     plat.openWindow(window);
     if (window.fullscreen)
         display().initFullScreen(plat, 640, 480, 16);
@@ -71,6 +95,10 @@ void initApplication(const Options& options) {
 
     // 11-12: sound (mute without a device), then music when it is enabled.
     initSound(plat.audio());
+    if (options.mute)
+        setSoundLevels(0, 0, 0);
+    else
+        setSoundLevels(gSettings.musicVolume, gSettings.effectsVolume, gSettings.voiceVolume);
     if (gSettings.musicEnabled) startMusicPlayer();
 
     // 13: the pointer picture starts as "mouse".
@@ -100,6 +128,7 @@ void initApplication(const Options& options) {
 void shutdownApplication() {
     if (!gStarted) return;
     gStarted = false;
+    stopProgress();
     releaseStandardPictures();
     display().release();
     setRecorder(nullptr);

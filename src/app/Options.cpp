@@ -22,6 +22,8 @@ std::string usageText(const char* program) {
            "  --headless             run without a window, on a virtual clock\n"
            "  --designer             designer mode: screen editor (Shift), level editors,\n"
            "                         developer keys; also (designer 1) in settings.cfg\n"
+           "  --mute                 no music, effects or voices in this run\n"
+           "  --reset-progress       forget the map pieces found (a new child starts)\n"
            "  --replay FILE          feed input from a replay file\n"
            "  --record FILE          record this session's input into a replay file\n"
            "  --trace FILE           write one line per game event\n"
@@ -52,6 +54,10 @@ bool parseOptions(int argc, char** argv, Options& o, std::string& error) {
             o.headless = true;
         } else if (a == "--designer") {
             o.designer = true;
+        } else if (a == "--mute") {
+            o.mute = true;
+        } else if (a == "--reset-progress") {
+            o.resetProgress = true;
         } else if (a == "--replay") {
             if (!value(o.replayPath)) return false;
         } else if (a == "--record") {

@@ -15,6 +15,8 @@ struct Options {
     bool version = false;
     bool headless = false;
     bool designer = false;      // designer mode for this run
+    bool mute = false;          // no sound at all for this run
+    bool resetProgress = false; // start a new collection of map pieces
     std::string replayPath;
     std::string recordPath;
     std::string tracePath;

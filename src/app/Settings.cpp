@@ -1,8 +1,6 @@
 #include "app/Settings.h"
 
-#include <sys/stat.h>
-
-#include <cerrno>
+#include <algorithm>
 #include <cstdio>
 
 #include "app/Exception.h"
@@ -40,14 +38,17 @@ void loadConfigFile(const std::string& path, Settings& settings) {
 }
 
 namespace {
-bool makeDirectories(const std::string& path) {
-    for (size_t i = 1; i <= path.size(); ++i) {
-        if (i == path.size() || path[i] == '/') {
-            std::string part = path.substr(0, i);
-            if (mkdir(part.c_str(), 0755) != 0 && errno != EEXIST) return false;
-        }
+// A volume in percent: a whole number, clamped to 0..100; anything else keeps
+// the default.
+int volumePercent(const std::string& text, int fallback) {
+    size_t i = (text.size() > 1 && (text[0] == '-' || text[0] == '+')) ? 1 : 0;
+    if (i >= text.size()) return fallback;
+    int value = 0;
+    for (; i < text.size(); ++i) {
+        if (text[i] < '0' || text[i] > '9') return fallback;
+        value = std::min(value * 10 + (text[i] - '0'), 1000);
     }
-    return true;
+    return text[0] == '-' ? 0 : std::min(value, 100);
 }
 
 std::string defaultsText(const Settings& s) {
@@ -57,6 +58,9 @@ std::string defaultsText(const Settings& s) {
     w.branch("scaling").value(scalingName(s.scaling)).end();
     w.branch("vsync").value(s.vsync).end();
     w.branch("designer").value(s.designer).end();
+    w.branch("musicVolume").value(s.musicVolume).end();
+    w.branch("effectsVolume").value(s.effectsVolume).end();
+    w.branch("voiceVolume").value(s.voiceVolume).end();
     return w.text();
 }
 }  // namespace
@@ -82,6 +86,12 @@ void loadUserSettings(const std::string& directory, Settings& settings) {
             } else if (parser.is("designer")) {
                 // Only a plain 1 opens the designer tools.
                 read.designer = parser.readString() == "1" ? 1 : 0;
+            } else if (parser.is("musicVolume")) {
+                read.musicVolume = volumePercent(parser.readString(), Settings().musicVolume);
+            } else if (parser.is("effectsVolume")) {
+                read.effectsVolume = volumePercent(parser.readString(), Settings().effectsVolume);
+            } else if (parser.is("voiceVolume")) {
+                read.voiceVolume = volumePercent(parser.readString(), Settings().voiceVolume);
             } else if (parser.is("scaling")) {
                 std::string v = parser.readString();
                 if (v == "integer")

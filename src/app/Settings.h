@@ -1,7 +1,8 @@
 #pragma once
 // The program's settings: "config.cfg" in the working directory (fullscreen,
 // showfps; never written by the program) and the per-user settings file
-// (musicEnabled, highQualityEnabled, the display options and designer), which is created
+// (musicEnabled, highQualityEnabled, the display options, designer and the three
+// volumes), which is created
 // with its defaults on the first run and read on every later one.
 
 #include <string>
@@ -18,6 +19,11 @@ struct Settings {
     // 1 turns designer mode on (the screen editor, level editors and developer
     // keys); anything else keeps the player mode a child cannot break.
     int designer = 0;
+    // Loudness in percent (0..100) of the music, the sound effects and the
+    // spoken prompts, on top of the volumes the game asks for.
+    int musicVolume = 100;
+    int effectsVolume = 100;
+    int voiceVolume = 100;
 };
 
 // Reads "config.cfg"-style settings. A missing file leaves the defaults; a

@@ -20,6 +20,13 @@ Mixer::~Mixer() {
     head_ = nullptr;
 }
 
+void Mixer::setLevel(AudioChannel channel, int percent) {
+    percent = std::clamp(percent, 0, 100);
+    Guard guard(this);
+    levels_[static_cast<int>(channel)] = percent;
+    gains_[static_cast<int>(channel)] = SoundBuffer::kUnityGain * percent / 100;
+}
+
 void Mixer::attach(SoundBuffer* buffer) {
     buffer->prev_ = nullptr;
     buffer->next_ = head_;

@@ -8,9 +8,8 @@
 #include <array>
 #include <cstdint>
 
+#include "audio/SoundBuffer.h"
 #include "platform/Platform.h"
-
-class SoundBuffer;
 
 class Mixer {
 public:
@@ -25,6 +24,14 @@ public:
 
     // Fills `frameCount` stereo frames; called by the device (lock held).
     void mix(int16_t* stereoFrames, int frameCount);
+
+    // The listener's loudness of one kind of sound, 0..100 percent (clamped);
+    // a new mixer plays everything at 100.
+    void setLevel(AudioChannel channel, int percent);
+    int level(AudioChannel channel) const { return levels_[static_cast<int>(channel)]; }
+    // The level as a gain factor (SoundBuffer::kUnityGain = 100 %); read by
+    // the mix (lock held).
+    int32_t channelGain(AudioChannel channel) const { return gains_[static_cast<int>(channel)]; }
 
     void lock() { device_.lock(); }
     void unlock() { device_.unlock(); }
@@ -55,4 +62,7 @@ private:
     int rate_;
     SoundBuffer* head_ = nullptr;
     std::array<int32_t, kChunkFrames * 2> accumulator_{};
+    std::array<int, kAudioChannels> levels_{100, 100, 100};
+    std::array<int32_t, kAudioChannels> gains_{SoundBuffer::kUnityGain, SoundBuffer::kUnityGain,
+                                               SoundBuffer::kUnityGain};
 };

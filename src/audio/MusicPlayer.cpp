@@ -35,6 +35,7 @@ MusicPlayer::MusicPlayer(Mixer& mixer, std::unique_ptr<MusicSleeper> sleeper)
     half_.resize(kHalfBytes);
     if (decoder_.create() < 0) throw Exception("Cannot create sample decoder!");
     buffer_ = std::make_unique<SoundBuffer>(mixer_, kHalfFrames * 2);
+    buffer_->setChannel(AudioChannel::Music);
     // The thread keeps the sound device fed: it must not wait behind the game.
     startThread(Priority::AboveNormal);
 }

@@ -1,5 +1,7 @@
 #include "audio/Sound.h"
 
+#include <strings.h>
+
 #include <cstring>
 #include <vector>
 
@@ -16,6 +18,9 @@ namespace {
 std::unique_ptr<Mixer> gMixer;
 Volume gSounds;
 bool gAvailable = false;
+
+// The spoken prompts live in the folder "voice" of the sounds volume.
+bool isVoice(const char* name) { return strncasecmp(name, "voice\\", 6) == 0 || strncasecmp(name, "voice/", 6) == 0; }
 
 }  // namespace
 
@@ -39,6 +44,13 @@ bool soundAvailable() { return gAvailable; }
 
 Mixer* soundMixer() { return gAvailable ? gMixer.get() : nullptr; }
 
+void setSoundLevels(int musicPercent, int effectsPercent, int voicePercent) {
+    if (!gAvailable) return;
+    gMixer->setLevel(AudioChannel::Music, musicPercent);
+    gMixer->setLevel(AudioChannel::Effects, effectsPercent);
+    gMixer->setLevel(AudioChannel::Voice, voicePercent);
+}
+
 Sound::Sound() = default;
 
 Sound::~Sound() { releaseSound(); }
@@ -59,6 +71,7 @@ void Sound::loadSound(const std::string& name) {
     // unloaded, as optional content does.
     if (frames.empty()) return;
     buffer_ = std::make_shared<SoundBuffer>(*gMixer, std::move(frames));
+    if (isVoice(name_)) buffer_->setChannel(AudioChannel::Voice);
     loaded_ = true;
 }
 

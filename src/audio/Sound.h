@@ -25,6 +25,10 @@ bool soundAvailable();
 // The mixer that feeds the device, or null when sound is not available. The
 // music player streams through it.
 Mixer* soundMixer();
+// The listener's loudness, in percent (0..100), of the music, the sound effects
+// and the spoken prompts (sounds whose name starts with "voice\"), on top of
+// the volumes the game asks for. Does nothing without sound.
+void setSoundLevels(int musicPercent, int effectsPercent, int voicePercent);
 
 class Sound {
 public:

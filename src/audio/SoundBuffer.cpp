@@ -99,6 +99,11 @@ int SoundBuffer::pan() const {
     return pan_;
 }
 
+void SoundBuffer::setChannel(AudioChannel channel) {
+    Mixer::Guard guard(mixer_);
+    channel_ = channel;
+}
+
 void SoundBuffer::updateGains() {
     const int left = volume_ - std::max(pan_, 0);
     const int right = volume_ + std::min(pan_, 0);
@@ -119,8 +124,10 @@ void SoundBuffer::mixInto(int32_t* accumulator, int frames) {
         const size_t run = std::min(static_cast<size_t>(frames - done), frames_ - position_);
         const int16_t* src = &samples_[position_ * 2];
         int32_t* dst = accumulator + static_cast<size_t>(done) * 2;
-        const int32_t gl = gainLeft_;
-        const int32_t gr = gainRight_;
+        // The listener's level of this kind of sound scales the buffer's own.
+        const int64_t level = mixer_ ? mixer_->channelGain(channel_) : kUnityGain;
+        const int32_t gl = static_cast<int32_t>((gainLeft_ * level) >> kGainShift);
+        const int32_t gr = static_cast<int32_t>((gainRight_ * level) >> kGainShift);
         for (size_t i = 0; i < run; ++i) {
             dst[2 * i] += (src[2 * i] * gl) >> kGainShift;
             dst[2 * i + 1] += (src[2 * i + 1] * gr) >> kGainShift;

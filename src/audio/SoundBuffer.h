@@ -10,6 +10,11 @@
 
 class Mixer;
 
+// What a buffer plays, for the listener's loudness settings: each kind has its
+// own level in the mixer.
+enum class AudioChannel { Effects, Voice, Music };
+constexpr int kAudioChannels = 3;
+
 // Attenuation limits in hundredths of a decibel.
 constexpr int kVolumeFull = 0;
 constexpr int kVolumeSilent = -10000;
@@ -55,6 +60,9 @@ public:
     void setPan(int hundredthsDb);
     int pan() const;
 
+    void setChannel(AudioChannel channel);
+    AudioChannel channel() const { return channel_; }
+
     // Copies frames into the buffer at frameOffset (clipped to its end).
     void write(size_t frameOffset, const int16_t* stereoFrames, size_t frames);
 
@@ -76,6 +84,7 @@ private:
     bool looping_ = false;
     int volume_ = kVolumeFull;
     int pan_ = 0;
+    AudioChannel channel_ = AudioChannel::Effects;
     int32_t gainLeft_ = kUnityGain;
     int32_t gainRight_ = kUnityGain;
     SoundBuffer* prev_ = nullptr;

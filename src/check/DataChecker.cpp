@@ -254,7 +254,7 @@ void DataChecker::checkCommand(const std::string& location, const ScreenSprite& 
     }
     if (command[0] == '!') {
         const char code = command.size() >= 2 ? command[1] : '\0';
-        if (code == 'X') return;  // the demo picture, a need of its own
+        if (code == 'X' || code == 'M') return;  // the demo picture and the child's map, needs of their own
         const GameInfo* game = findGame(code);
         if (!game) {
             report_.error(file, line, label(s) + ": unknown game code " + quote(command.substr(0, 2)) +

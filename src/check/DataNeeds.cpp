@@ -91,6 +91,11 @@ std::vector<Needs> makeProgramNeeds() {
     map.sounds = {"voice\\g_mapFirst", "voice\\g_mapNext", "voice\\g_mapLast", "map-newPiece"};
     all.push_back(map);
 
+    Needs bookMap;
+    bookMap.who = "the child's own map (!M)";
+    bookMap.pictures = {{"map-back"}};
+    all.push_back(bookMap);
+
     Needs demo;
     demo.who = "the demo picture (!X)";
     demo.pictures = {{"a_demo", true}};

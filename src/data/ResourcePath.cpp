@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <map>
 #include <vector>
@@ -174,4 +175,14 @@ bool writeFileAtomically(const std::string& resolvedPath, const std::string& con
     if (!ok) std::remove(temp.c_str());
     clearPathCache();
     return ok;
+}
+
+bool makeDirectories(const std::string& path) {
+    for (size_t i = 1; i <= path.size(); ++i) {
+        if (i == path.size() || path[i] == '/') {
+            const std::string part = path.substr(0, i);
+            if (mkdir(part.c_str(), 0755) != 0 && errno != EEXIST) return false;
+        }
+    }
+    return true;
 }

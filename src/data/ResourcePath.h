@@ -50,3 +50,5 @@ bool readDataFile(const std::string& path, std::string& contents);
 // old one. False (and the old file untouched) when anything fails. Temporary
 // files of earlier saves of the same file that were killed mid-write go first.
 bool writeFileAtomically(const std::string& resolvedPath, const std::string& contents);
+// Creates a directory and its missing parents; false when one cannot be made.
+bool makeDirectories(const std::string& path);

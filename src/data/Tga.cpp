@@ -191,6 +191,31 @@ std::unique_ptr<Surface> decodeTga(Bitmap& bitmap, const std::string& path, cons
     return surface;
 }
 
+std::vector<uint8_t> readTgaRgba(const std::string& path, int& width, int& height) {
+    const std::vector<uint8_t> bytes = readPictureFile(path, checkPictureHeader);
+    const TgaHeader t = parseHeader(bytes.data());
+    const int w = t.width, h = t.height, step = t.depth / 8;
+    std::vector<uint8_t> rgba;
+    try {
+        rgba.resize(static_cast<size_t>(w) * h * 4);
+    } catch (const std::bad_alloc&) {
+        throw Exception("Plik: %s\nZabraklo pamieci!", path.c_str());
+    }
+    const uint8_t* in = bytes.data() + kHeaderSize + t.idLength;
+    for (int y = h - 1; y >= 0; --y) {
+        uint8_t* out = rgba.data() + static_cast<size_t>(y) * w * 4;
+        for (int x = 0; x < w; ++x, in += step, out += 4) {
+            out[0] = in[2];
+            out[1] = in[1];
+            out[2] = in[0];
+            out[3] = step == 4 ? in[3] : 255;
+        }
+    }
+    width = w;
+    height = h;
+    return rgba;
+}
+
 std::vector<uint8_t> readTgaMask(const std::string& path, int& width, int& height) {
     const std::vector<uint8_t> bytes = readPictureFile(path, checkMaskHeader);
     return decodeTgaMask(path, bytes.data(), bytes.size(), width, height);

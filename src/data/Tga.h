@@ -36,6 +36,11 @@ std::vector<uint8_t> readTgaMask(const std::string& path, int& width, int& heigh
 std::vector<uint8_t> decodeTgaMask(const std::string& path, const uint8_t* data, size_t size, int& width,
                                    int& height);
 
+// Reads a 24- or 32-bit picture as it is stored: width x height pixels, top
+// row first, each red, green, blue, alpha (255 for 24-bit pictures). For
+// pictures that leave the game, such as the window's icon.
+std::vector<uint8_t> readTgaRgba(const std::string& path, int& width, int& height);
+
 // Encodes a picture as the reader accepts it: `pixels` holds width x height
 // pixels, top row first, each blue, green, red (and alpha when bytesPerPixel
 // is 4); the file stores the rows bottom-up. bytesPerPixel is 3 or 4.

@@ -5,8 +5,10 @@
 
 #include "app/Application.h"
 #include "app/DesignerMode.h"
+#include "app/Progress.h"
 #include "app/Trace.h"
 #include "audio/Music.h"
+#include "game/BookMapScreen.h"
 #include "game/Characters.h"
 #include "game/DemoScreen.h"
 #include "game/DialogScreen.h"
@@ -164,6 +166,10 @@ void AdventureScreen::startGame(char code) {
         runScreen(std::make_unique<DemoScreen>(), false);
         return;
     }
+    if (code == 'M') {  // the child's own map, from the book
+        runScreen(std::make_unique<BookMapScreen>(), true);
+        return;
+    }
     GameInfo* game = findGame(code);
     // Unknown codes and games not built in consume the command and do nothing.
     if (!game || !game->factory) return;
@@ -224,6 +230,7 @@ void AdventureScreen::update() {
     if (mapPiecesHeld() == 16) {
         for (int& p : mapPieces) p = 0;
         runScreen(std::make_unique<FrameMovieScreen>("mov-outro"), false);
+        restartProgress();
         restartMusic("birds", true, 100);
         loadLocation("a_book");
         target_.clear();

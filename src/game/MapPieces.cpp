@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "app/Application.h"
+#include "app/Progress.h"
 #include "app/Trace.h"
 #include "game/MapScreen.h"
 
@@ -20,5 +21,7 @@ void awardMapPiece(int n) {
     mapPieces[n] = 1;
     const int held = mapPiecesHeld();
     trace("map-piece %d new %d", n, held);
+    // Saved before the map shows, so closing the window on it loses nothing.
+    saveProgress();
     runScreen(std::make_unique<MapScreen>(held), true);
 }

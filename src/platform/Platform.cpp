@@ -26,4 +26,12 @@ std::string settingsDirectory() {
     return ".quillmoor";
 }
 
+std::string userDataDirectory() {
+    const char* xdg = std::getenv("XDG_DATA_HOME");
+    if (xdg && *xdg) return std::string(xdg) + "/quillmoor";
+    const char* home = std::getenv("HOME");
+    if (home && *home) return std::string(home) + "/.local/share/quillmoor";
+    return ".quillmoor";
+}
+
 }  // namespace platform

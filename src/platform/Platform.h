@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace platform {
 
@@ -33,11 +34,20 @@ struct Event {
 
 enum class Scaling { Fit, Integer, Stretch };
 
+// A picture for the window manager: width x height pixels, top row first, each
+// red, green, blue and alpha (8 bits each). Empty: the system's default icon.
+struct WindowIcon {
+    int width = 0;
+    int height = 0;
+    std::vector<uint8_t> rgba;
+};
+
 struct WindowOptions {
     bool fullscreen = true;
     Scaling scaling = Scaling::Fit;
     bool vsync = true;
     std::string title = "Quillmoor";
+    WindowIcon icon;
 };
 
 // Channel masks of the display's 16-bit pixel format.
@@ -117,5 +127,8 @@ void setCurrent(Platform* platform);
 
 // Directory of the per-user settings: $XDG_CONFIG_HOME/quillmoor or ~/.config/quillmoor.
 std::string settingsDirectory();
+// Directory of the per-user data (the child's progress): $XDG_DATA_HOME/quillmoor
+// or ~/.local/share/quillmoor.
+std::string userDataDirectory();
 
 }  // namespace platform

@@ -7,6 +7,9 @@
 #include "app/Application.h"
 #include "app/Exception.h"
 #include "app/Screen.h"
+#include "audio/AudioTestSupport.h"
+#include "audio/Mixer.h"
+#include "audio/Sound.h"
 #include "gfx/Display.h"
 #include "gfx/PictureTestSupport.h"
 #include "platform/headless/HeadlessPlatform.h"
@@ -125,6 +128,48 @@ TEST_F(Program, LogoThenGameRunInOrder) {
     };
     EXPECT_EQ(runProgram(options, plat, screens), 0);
     EXPECT_EQ(order, (std::vector<std::string>{"logo", "game"}));
+}
+
+TEST_F(Program, StartUpSetsTheListenerLevelsOrMuteAndTheWindowIcon) {
+    audiotest::writeVolume(data.path("data_demo/sounds.vol"), {});
+    audiotest::writeVolume(data.path("data_demo/tracks.vol"), {});
+    testpics::Image icon(4, 2, 4);
+    icon.fill(10, 20, 30, 128);
+    icon.set(0, 0, 200, 100, 50, 255);
+    data.writePicture("quillmoor", icon);
+    struct Probe : Screen {
+        std::vector<int>* levels;
+        void update() override {
+            for (AudioChannel c : {AudioChannel::Effects, AudioChannel::Voice, AudioChannel::Music})
+                levels->push_back(soundMixer() ? soundMixer()->level(c) : -1);
+            finish(0);
+        }
+    };
+    for (bool mute : {false, true}) {
+        Options options;
+        options.mute = mute;
+        platform::HeadlessPlatform::Config config;
+        config.maxTicks = 20;
+        platform::HeadlessPlatform plat(config);
+        std::vector<int> levels;
+        ScreenFactories screens;
+        screens.game = [&] {
+            auto probe = std::make_unique<Probe>();
+            probe->levels = &levels;
+            return probe;
+        };
+        EXPECT_EQ(runProgram(options, plat, screens), 0) << plat.lastMessage();
+        // The test's own settings file holds the defaults (100).
+        const std::vector<int> expected = mute ? std::vector<int>{0, 0, 0} : std::vector<int>{100, 100, 100};
+        EXPECT_EQ(levels, expected);
+        const platform::WindowOptions window = plat.windowOptions();
+        EXPECT_EQ(window.title, "Quillmoor");
+        EXPECT_EQ(window.icon.width, 4);
+        EXPECT_EQ(window.icon.height, 2);
+        ASSERT_EQ(window.icon.rgba.size(), 4u * 2 * 4);
+        EXPECT_EQ(std::vector<int>(window.icon.rgba.begin(), window.icon.rgba.begin() + 8),
+                  (std::vector<int>{200, 100, 50, 255, 10, 20, 30, 128}));
+    }
 }
 
 TEST_F(Program, MissingDataEndsWithAMessageNamingTheFile) {

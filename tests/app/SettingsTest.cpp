@@ -4,6 +4,8 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <utility>
+#include <vector>
 
 #include "app/Exception.h"
 #include "app/Settings.h"
@@ -41,7 +43,8 @@ TEST_F(SettingsTest, FirstRunCreatesTheUserFileWithDefaults) {
     EXPECT_EQ(s.musicEnabled, 1);
     EXPECT_EQ(s.highQualityEnabled, 1);
     EXPECT_EQ(readFile(dir / "quillmoor" / "settings.cfg"),
-              "(musicEnabled 1)\n(highQualityEnabled 1)\n(scaling fit)\n(vsync 1)\n(designer 0)\n");
+              "(musicEnabled 1)\n(highQualityEnabled 1)\n(scaling fit)\n(vsync 1)\n(designer 0)\n"
+              "(musicVolume 100)\n(effectsVolume 100)\n(voiceVolume 100)\n");
 }
 
 TEST_F(SettingsTest, ExistingUserFileIsReadAndNeverRewritten) {
@@ -52,7 +55,20 @@ TEST_F(SettingsTest, ExistingUserFileIsReadAndNeverRewritten) {
     EXPECT_EQ(s.musicEnabled, 0);
     EXPECT_EQ(s.highQualityEnabled, 1);  // missing value: the default stays
     EXPECT_EQ(s.scaling, platform::Scaling::Integer);
+    EXPECT_EQ(s.voiceVolume, 100);  // a file written before the volumes existed
     EXPECT_EQ(readFile(dir / "settings.cfg"), text);
+
+    // Volumes: clamped to 0..100; anything that is not a whole number keeps the default.
+    const std::string volumes = "(musicVolume 40)(effectsVolume 20)(voiceVolume -5)\n";
+    for (const auto& [value, expected] : std::vector<std::pair<std::string, int>>{
+             {"040", 40}, {"+7", 7}, {"250", 100}, {"99999999999", 100}, {"-", 100}, {"loud", 100}, {"50%", 100}, {"1.5", 100}}) {
+        writeFile(dir / "settings.cfg", volumes + "(effectsVolume " + value + ")\n");
+        Settings v;
+        loadUserSettings(dir.string(), v);
+        EXPECT_EQ(v.musicVolume, 40);
+        EXPECT_EQ(v.voiceVolume, 0);
+        EXPECT_EQ(v.effectsVolume, expected) << value;
+    }
 }
 
 TEST_F(SettingsTest, BrokenUserFileKeepsTheDefaults) {

@@ -43,6 +43,7 @@ protected:
         WavLayout early;
         early.dataBeforeFmt = true;
         sounds["early.wav"] = makeWav(early, constantSamples16(10, 1, kLevel));
+        sounds["voice\\hello.wav"] = makeWav(mono, constantSamples16(441, 1, kLevel));
         sounds["bad.wav"] = {'R', 'I', 'F', 'X', 0, 0, 0, 0, 'W', 'A', 'V', 'E'};
         sounds["tiny.wav"] = {'R', 'I', 'F', 'F'};
         root.writeSounds(sounds);
@@ -197,6 +198,46 @@ TEST_F(SoundTest, ReleaseAndReloadAndShutdownWithLiveSounds) {
     EXPECT_FALSE(s->isSoundPlaying());
     s.reset();  // after the mixer is gone
     EXPECT_EQ(device.pull(1)[0], 0);
+}
+
+TEST_F(SoundTest, ListenerLevelsScaleEffectsVoicesAndMusicEachOnTheirOwn) {
+    Sound effect, voice;
+    effect.loadSound("click1");
+    voice.loadSound("VOICE\\hello");  // a spoken prompt: the folder "voice"
+    SoundBuffer music(*soundMixer(), 441);
+    music.setChannel(AudioChannel::Music);
+    const std::vector<int16_t> block(441 * 2, kLevel);
+    music.write(0, block.data(), 441);
+    auto alone = [&](auto start, auto stop) {
+        start();
+        const int left = device.pull(1)[0];
+        stop();
+        return left;
+    };
+    auto effectAt = [&](double v) { return alone([&] { effect.playSound(v); }, [&] { effect.stopSound(); }); };
+    auto voiceLevel = [&] { return alone([&] { voice.playSound(); }, [&] { voice.stopSound(); }); };
+    auto musicLevel = [&] { return alone([&] { music.play(true); }, [&] { music.stop(); }); };
+
+    setSoundLevels(80, 50, 25);
+    EXPECT_NEAR(effectAt(1.0), kLevel / 2, 1);
+    EXPECT_NEAR(effectAt(0.9), 7079 / 2, 2);  // on top of the volume the game asks for
+    EXPECT_NEAR(voiceLevel(), kLevel / 4, 1);
+    EXPECT_NEAR(musicLevel(), kLevel * 8 / 10, 1);
+
+    setSoundLevels(100, 100, 100);
+    EXPECT_EQ(effectAt(1.0), kLevel);
+    EXPECT_EQ(voiceLevel(), kLevel);
+    EXPECT_EQ(musicLevel(), kLevel);
+
+    // Out of range is clamped; all at 0 (what --mute sets) is silence.
+    setSoundLevels(150, -3, 100);
+    EXPECT_EQ(soundMixer()->level(AudioChannel::Music), 100);
+    EXPECT_EQ(soundMixer()->level(AudioChannel::Effects), 0);
+    setSoundLevels(0, 0, 0);
+    effect.playSound(1.0, 0.0, true);
+    voice.playSound(1.0, 0.0, true);
+    music.play(true);
+    for (int16_t sample : device.pull(2000)) ASSERT_EQ(sample, 0);
 }
 
 TEST(SoundWithoutDevice, EveryOperationDoesNothing) {

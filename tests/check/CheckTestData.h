@@ -47,7 +47,7 @@ protected:
         char pattern[] = "/tmp/qm-check-XXXXXX";
         root = mkdtemp(pattern);
         for (const char* p : {"mouse", "mouse_go", "mouse_door", "loading", "cook\\plateFull", "cook\\plateEmpty",
-                              "cook\\pig-icon", "cook\\frame", "boom\\frame", "std_font_sheet"})
+                              "cook\\pig-icon", "cook\\frame", "boom\\frame", "std_font_sheet", "map-back"})
             smallPictures.insert(p);
         for (const char* p : {"_brightoak", "black", "black2", "mov-outro", "a_demo", "cook\\bkg", "bg_world"})
             fullPictures.insert(p);

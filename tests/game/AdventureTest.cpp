@@ -1,9 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <sstream>
+
 #include "app/Application.h"
 #include "app/Exception.h"
 #include "app/Screen.h"
+#include "app/Progress.h"
 #include "game/AdventureScreen.h"
+#include "game/BookMapScreen.h"
 #include "game/GameTable.h"
 #include "support/SmallWorld.h"
 
@@ -35,6 +40,7 @@ protected:
             {"quit", "AdvProc", "#", 400, 0, 500, 100},
             {"piece", "AdvProc", "@3", 500, 0, 600, 100},
             {"overlap", "AdvProc", "a_overlap", 0, 200, 100, 300},
+            {"book", "AdvProc", "a_book", 600, 0, 640, 100},
         }));
         screenFile("a_painter2", world::activeScreenText("backdrop", {{"return", "AdvProc", "a_start", 0, 0, 100, 100}}));
         screenFile("a_cross3", world::activeScreenText("backdrop", {
@@ -46,7 +52,8 @@ protected:
             {"back", "AdvProc", "a_cross3", 0, 0, 100, 100},
             {"book", "AdvProc", "a_book", 100, 0, 200, 100},
         }));
-        screenFile("a_book", world::activeScreenText("backdrop", {{"home", "AdvProc", "a_home", 0, 0, 100, 100}}));
+        screenFile("a_book", world::activeScreenText("backdrop", {{"home", "AdvProc", "a_home", 0, 0, 100, 100},
+                                                                  {"map", "AdvProc", "!M", 100, 0, 200, 100}}));
         screenFile("a_home", world::activeScreenText("backdrop", {}));
         screenFile("a_game1", world::activeScreenText("backdrop", {
             {"cook", "AdvProc", "!3", 0, 0, 100, 100},
@@ -64,8 +71,10 @@ protected:
         solid("_map\\map01", 640, 480, 20, 20, 20);
         solid("_map\\map15", 640, 480, 25, 25, 25);
         solid("_map\\map16", 640, 480, 30, 30, 30);
+        solid("map-back", 56, 56, 230, 120, 80);
     }
     void TearDown() override {
+        stopProgress();
         findGame('3')->factory = saved_;
         resetAdventureState();
         SmallWorld::TearDown();
@@ -80,6 +89,13 @@ protected:
         } catch (const ExceptionQuit&) {
             FAIL() << "the run did not end by itself";
         }
+    }
+
+    static std::string readText(const std::string& path) {
+        std::ifstream in(path);
+        std::stringstream text;
+        text << in.rdbuf();
+        return text.str();
     }
 
     GameFactory saved_;
@@ -184,35 +200,63 @@ TEST_F(AdventureTest, HashEndsTheGameAndControlQGoesToTheExit) {
     EXPECT_LT(plat->ticksRun, 40u);
 }
 
-TEST_F(AdventureTest, MapPieceIsShownOnceAndAllSixteenPlayTheOutro) {
+TEST_F(AdventureTest, MapPieceIsShownOnceSavedAndAllSixteenPlayTheOutro) {
     solid("mov-outro", 640, 480, 0, 0, 60);
     for (int i = 1; i < 8; ++i) solid("_outro\\outro00" + std::to_string(i), 100, 100, i * 30, 0, 0);
+    const std::string user = data.path("user");
+    startProgress(user, false);
     world::Script s;
     s.click(5, 550, 50);   // "@3": the map with one piece
     s.click(220, 10, 10);  // dismiss the map (after its delay and blinking)
     s.click(240, 550, 50);  // "@3" again: already held
-    s.ctrlKey(260, 'C');
+    s.click(260, 620, 50);  // to the book, and its map
+    s.click(280, 150, 50);
+    s.click(300, 320, 240);  // a click on the map itself stays there
+    s.click(320, BookMapScreen::kBackX + 10, BookMapScreen::kBackY + 10);  // the back arrow
+    s.ctrlKey(340, 'C');
     play(s);
     EXPECT_EQ(events("map-piece"), (std::vector<std::string>{"map-piece 3 new 1", "map-piece 3 held"}));
     EXPECT_EQ(count("screen-leave MapScreen 0"), 1);
+    EXPECT_EQ(readText(user + "/progress.cfg"), "(mapPiece 3)\n");
+    expectInOrder({"location a_book", "command !M", "screen-enter BookMapScreen", "screen-leave BookMapScreen 0"});
+    const std::string all = traceCaptured();
+    EXPECT_GE(std::stoi(all.substr(all.rfind('\n', all.find(" screen-leave BookMapScreen")) + 1)), 321);
+    {  // the book's map shows the pieces held
+        auto book = enterScreen<BookMapScreen>();
+        EXPECT_EQ(book->shownPieces(), 1);
+        leaveScreen(book);
+    }
+    // The next run starts with the piece.
+    stopProgress();
+    resetAdventureState();
+    traceClearCaptured();
+    startProgress(user, false);
+    EXPECT_EQ(events("progress"), (std::vector<std::string>{"progress 1"}));
+    EXPECT_EQ(mapPieces[3], 1);
 
-    // With fifteen pieces held, the sixteenth shows the last map and then the
-    // closing movie, after which the child is in the book.
+    // With fifteen pieces saved, the sixteenth shows the last map and then the
+    // closing movie, after which the child is in the book and the collection
+    // starts again.
     TearDown();
     SetUp();
     solid("mov-outro", 640, 480, 0, 0, 60);
     for (int i = 1; i < 8; ++i) solid("_outro\\outro00" + std::to_string(i), 100, 100, i * 30, 0, 0);
-    for (int i = 0; i < 16; ++i) mapPieces[i] = i != 3;
+    const std::string user2 = data.path("user");
+    textFile("user/progress.cfg", std::string("(mapPiece 0)(mapPiece 1)(mapPiece 2)(mapPiece 4)(mapPiece 5)"
+                                                    "(mapPiece 6)(mapPiece 7)(mapPiece 8)(mapPiece 9)(mapPiece 10)"
+                                                    "(mapPiece 11)(mapPiece 12)(mapPiece 13)(mapPiece 14)(mapPiece 15)"));
+    startProgress(user2, false);
+    EXPECT_EQ(count("progress 15"), 1);
     world::Script t;
     t.click(5, 550, 50);
     t.click(220, 10, 10);
     t.ctrlKey(4200, 'C');
     play(t);
     EXPECT_EQ(count("map-piece 3 new 16"), 1);
-    EXPECT_EQ(count("movie mov-outro"), 1);
-    EXPECT_EQ(count("location a_book"), 1);
+    expectInOrder({"movie mov-outro", "screen-leave FrameMovieScreen mov-outro 0", "progress-reset", "location a_book"});
     EXPECT_EQ(count("music birds restart"), 1);
     for (int p : mapPieces) EXPECT_EQ(p, 0);
+    EXPECT_EQ(readText(user2 + "/progress.cfg"), "");
 }
 
 }  // namespace

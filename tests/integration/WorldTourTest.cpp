@@ -8,7 +8,10 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <cstdlib>
 #include <deque>
+#include <filesystem>
+#include <fstream>
 #include <functional>
 #include <map>
 #include <set>
@@ -126,6 +129,11 @@ protected:
         registerGames();
         resetAdventureState();
         mkdir((dataRootDir() + "/tour").c_str(), 0755);
+        // The tour starts as a new child: progress of its own, none found yet.
+        progressDir_ = ::testing::TempDir() + "/qm-tour-" + std::to_string(::getpid());
+        std::filesystem::remove_all(progressDir_);
+        if (const char* old = std::getenv("XDG_DATA_HOME")) oldDataHome_ = old;
+        setenv("XDG_DATA_HOME", progressDir_.c_str(), 1);
         traceClearCaptured();
         traceCaptureToMemory(true);
     }
@@ -134,6 +142,9 @@ protected:
         traceClearCaptured();
         setDataRoot(".");
         platform::setCurrent(nullptr);
+        if (progressDir_.empty()) return;
+        setenv("XDG_DATA_HOME", oldDataHome_.c_str(), 1);
+        std::filesystem::remove_all(progressDir_);
     }
 
     void shot(DrivenPlatform& p, const std::string& name) {
@@ -142,6 +153,7 @@ protected:
     }
 
     std::set<std::string> shots_;
+    std::string progressDir_, oldDataHome_;
 };
 
 TEST_F(WorldTourTest, VisitsEveryPlaceSeesEveryMovieAndLeavesThroughTheExit) {
@@ -286,6 +298,18 @@ TEST_F(WorldTourTest, VisitsEveryPlaceSeesEveryMovieAndLeavesThroughTheExit) {
     EXPECT_EQ(count("music _motyw2"), 1u);
     EXPECT_NE(t.find(" sound voice\\"), std::string::npos) << "no spoken prompt was played";
     EXPECT_NE(t.find(" map-piece "), std::string::npos);
+    // Every piece found is in the saved progress; the book opened the child's map.
+    EXPECT_EQ(count("progress 0"), 1u);
+    std::ifstream saved(progressDir_ + "/quillmoor/progress.cfg");
+    std::string line;
+    size_t savedPieces = 0;
+    while (std::getline(saved, line)) savedPieces += line.rfind("(mapPiece ", 0) == 0;
+    size_t found = 0;
+    for (size_t p = t.find(" map-piece "); p != std::string::npos; p = t.find(" map-piece ", p + 1))
+        found += t.compare(t.find(' ', p + 11), 5, " new ") == 0;
+    EXPECT_GE(found, 1u);
+    EXPECT_EQ(savedPieces, found);
+    EXPECT_GE(count("screen-enter BookMapScreen"), 1u);
     EXPECT_EQ(count("command #"), 1u);
 }
 

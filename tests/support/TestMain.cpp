@@ -14,10 +14,11 @@ extern "C" const char* __lsan_default_suppressions() {
 
 int main(int argc, char** argv) {
     // Tests never open real devices, and never read or write the user's own
-    // settings.
+    // settings or progress.
     setenv("SDL_VIDEODRIVER", "dummy", 0);
     setenv("SDL_AUDIODRIVER", "dummy", 0);
     setenv("XDG_CONFIG_HOME", QM_BINARY_DIR "/test-config", 1);
+    setenv("XDG_DATA_HOME", QM_BINARY_DIR "/test-data", 1);
     ::testing::InitGoogleTest(&argc, argv);
     const int result = RUN_ALL_TESTS();
     platform::releaseFonts();  // fonts opened by tests that draw text

@@ -1,6 +1,7 @@
 #include "mkdemo/Picture.h"
 
 #include <cmath>
+#include <filesystem>
 
 #include "data/Tga.h"
 #include "scene/AviWriter.h"
@@ -13,7 +14,7 @@ const Color kKeyColour32 = Color::rgb(0, 255, 0);
 
 namespace {
 
-const std::vector<std::string> kOptions = {"size", "format", "canner", "at", "fps", "frames", "key", "note", "matte", "anm"};
+const std::vector<std::string> kOptions = {"size", "format", "canner", "at", "fps", "frames", "key", "note", "matte", "anm", "png"};
 
 void sizeOf(const Node& n, int defaultW, int defaultH, int& w, int& h) {
     w = defaultW, h = defaultH;
@@ -88,6 +89,15 @@ void writePicture(const Node& n, const Canvas& canvas, const std::string& name, 
     }
     out.write("bitmaps/" + name + ".tga", tga);
     if (out.previews()) canvas.writePng(out.previewPath(name));
+    // (png FILE): the picture also as a PNG file in the data directory, for
+    // use outside the game (the icon of the desktop's menus).
+    if (const Node* png = n.child("png")) {
+        const std::string file = png->str(0);
+        if (file.empty() || file.find('/') != std::string::npos || file.find('\\') != std::string::npos)
+            png->fail("png names a file of the data directory");
+        std::filesystem::create_directories(out.dataDir());
+        canvas.writePng(out.path(file));
+    }
 }
 
 }  // namespace

@@ -188,7 +188,7 @@ std::vector<std::string> checkScreen(const ScreenFile& s, const DataIndex& index
         }
         if (location && sp.proc == "AdvProc") {
             const std::string& c = sp.param;
-            bool ok = c == "#" || (c.size() == 2 && c[0] == '!' && std::string("0123456789ABCDEFX").find(c[1]) != std::string::npos) ||
+            bool ok = c == "#" || (c.size() == 2 && c[0] == '!' && std::string("0123456789ABCDEFXM").find(c[1]) != std::string::npos) ||
                       (c.size() > 1 && c[0] == '@') || contains(index.screens, c);
             if (!ok) at(sp.line, "command '" + c + "' is no location, game or other command");
         }

@@ -144,6 +144,13 @@ void SdlPlatform::openWindow(const WindowOptions& options) {
     windowed_ = Place{bounds.x + (bounds.w - kFrameWidth) / 2, bounds.y + (bounds.h - kFrameHeight) / 2, kFrameWidth,
                       kFrameHeight};
     coveringByHand_ = false;
+    if (!options.icon.rgba.empty()) {
+        SDL_Surface* icon = SDL_CreateRGBSurfaceWithFormatFrom(const_cast<uint8_t*>(options.icon.rgba.data()),
+                                                               options.icon.width, options.icon.height, 32,
+                                                               options.icon.width * 4, SDL_PIXELFORMAT_RGBA32);
+        if (icon) SDL_SetWindowIcon(window_, icon);
+        SDL_FreeSurface(icon);
+    }
     Uint32 rflags = options.vsync ? SDL_RENDERER_PRESENTVSYNC : 0;
     renderer_ = SDL_CreateRenderer(window_, -1, rflags);
     if (!renderer_) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
