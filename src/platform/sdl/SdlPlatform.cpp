@@ -116,6 +116,9 @@ int translateKey(const SDL_Keysym& k) {
 SdlPlatform::SdlPlatform() {
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
+    // A finger on a touch screen drives the mouse: a tap is a move and a click
+    // (press and release often within one tick, which the input latch keeps).
+    SDL_SetHint(SDL_HINT_TOUCH_MOUSE_EVENTS, "1");
     if (SDL_Init(SDL_INIT_TIMER | SDL_INIT_EVENTS) != 0)
         std::fprintf(stderr, "quillmoor: SDL_Init failed: %s\n", SDL_GetError());
 }
