@@ -1,13 +1,19 @@
 #include "app/Options.h"
 
+#include <cerrno>
 #include <cstdlib>
 
+#include "platform/Replay.h"
+
 namespace {
+// A tick number: digits only, at most replay::kMaxTick (a number that
+// overflowed would make a run that never ends).
 bool parseTick(const std::string& s, int64_t& out) {
     if (s.empty()) return false;
     char* end = nullptr;
+    errno = 0;
     long long v = std::strtoll(s.c_str(), &end, 10);
-    if (!end || *end != '\0' || v < 0) return false;
+    if (!end || *end != '\0' || errno == ERANGE || v < 0 || v > replay::kMaxTick) return false;
     out = v;
     return true;
 }

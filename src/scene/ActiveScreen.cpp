@@ -56,14 +56,20 @@ void ActiveScreen::loadScreen(std::string screenName) {
 void ActiveScreen::readScreenText(const std::string& text) {
     Sprite* current = nullptr;
     size_t start = 0;
+    int lineNumber = 0;
     while (start < text.size()) {
         size_t end = text.find('\n', start);
         if (end == std::string::npos) end = text.size();
         std::string line = text.substr(start, end - start);
         start = end + 1;
+        ++lineNumber;
         // Files made on other systems end their lines with CR LF.
         while (!line.empty() && line.back() == '\r') line.pop_back();
-        handleLine(line.c_str(), current);
+        try {
+            handleLine(line.c_str(), current);
+        } catch (const Exception& e) {
+            throw Exception("%s:%d: %s", resourcePath(ResActiveScreen, name).c_str(), lineNumber, e.message());
+        }
     }
 }
 
