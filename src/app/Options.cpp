@@ -69,13 +69,13 @@ bool parseOptions(int argc, char** argv, Options& o, std::string& error) {
         } else if (a == "--max-ticks") {
             if (!value(v)) return false;
             if (!parseTick(v, o.maxTicks)) {
-                error = "--max-ticks needs a number, not '" + v + "'";
+                error = "--max-ticks needs a number from 0 to 10^12, not '" + v + "'";
                 return false;
             }
         } else if (a == "--lose-surfaces") {
             if (!value(v)) return false;
             if (!parseTick(v, o.loseSurfacesAt)) {
-                error = "--lose-surfaces needs a tick number, not '" + v + "'";
+                error = "--lose-surfaces needs a tick number from 0 to 10^12, not '" + v + "'";
                 return false;
             }
         } else if (a == "--screenshot") {

@@ -57,8 +57,8 @@ KeyedScript readKeyedScript(const std::string& text, const std::vector<KeyNeed>&
                 } else {
                     v.number = p.readFloat();
                     v.token = p.token();
-                    // Cut as the game cuts, without overflowing the integer.
-                    if (k.integer) v.number = std::trunc(std::max(-2e9, std::min(2e9, v.number)));
+                    // Cut to an integer as the game does (kept as a double: no overflow).
+                    if (k.integer) v.number = std::trunc(v.number);
                 }
                 // Reading "(key)" takes the ")" as the value.
                 if (v.token == ")") v.token.clear();

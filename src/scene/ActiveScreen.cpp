@@ -68,6 +68,7 @@ void ActiveScreen::readScreenText(const std::string& text) {
         try {
             handleLine(line.c_str(), current);
         } catch (const Exception& e) {
+            if (name.empty()) throw Exception("%s (line %d)", e.message(), lineNumber);
             throw Exception("%s:%d: %s", resourcePath(ResActiveScreen, name).c_str(), lineNumber, e.message());
         }
     }

@@ -8,7 +8,7 @@ void FiremanLevel::read(FILE* file, const std::string& path) {
     try {
         Parser parser(file);
         while (parser.nextBranch()) {
-            // Times are ticks; more fires than kMaxCount could not be played.
+            // Times are ticks; counts beyond kMaxCount could never be played.
             if (parser.is("firecount"))
                 firecount = parser.readInt("firecount", 0, kMaxCount);
             else if (parser.is("hidetime"))
