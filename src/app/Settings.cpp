@@ -68,7 +68,7 @@ void loadUserSettings(const std::string& directory, Settings& settings) {
     if (!file) {
         const int error = errno;
         struct stat info;
-        if (error != ENOENT || lstat(path.c_str(), &info) == 0) {
+        if (lstat(path.c_str(), &info) == 0) {
             // The file is there but unreadable: keep it as it is.
             std::fprintf(stderr, "quillmoor: cannot read %s: %s (using the defaults)\n", path.c_str(),
                          std::strerror(error));
@@ -104,7 +104,7 @@ void loadUserSettings(const std::string& directory, Settings& settings) {
         }
         settings = read;
     } catch (const Exception& e) {
-        std::fprintf(stderr, "quillmoor: %s: %s (using the defaults)\n", path.c_str(), e.message());
+        std::fprintf(stderr, "quillmoor: %s (using the defaults)\n", e.message());  // names the file
     }
     std::fclose(file);
 }

@@ -1,10 +1,10 @@
 #include "data/Parser.h"
 
 #include <cctype>
-#include <cstdarg>
-#include <cstdio>
 #include <cerrno>
 #include <climits>
+#include <cstdarg>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <strings.h>
