@@ -63,6 +63,10 @@ void ActiveScreen::readScreenText(const std::string& text) {
         std::string line = text.substr(start, end - start);
         start = end + 1;
         ++lineNumber;
+        // A line ends at a NUL byte (the lines are handled as C strings); cut
+        // it there first, so that a CR before the NUL is stripped like any
+        // other and the line is written back as it was read.
+        if (const size_t nul = line.find('\0'); nul != std::string::npos) line.resize(nul);
         // Files made on other systems end their lines with CR LF.
         while (!line.empty() && line.back() == '\r') line.pop_back();
         try {
