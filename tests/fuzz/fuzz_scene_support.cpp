@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -60,7 +61,12 @@ void sceneFuzzDataRoot() {
         setDataRoot(root);
         for (const char* name : {"bkg", "f0", "f1", "f2"}) bitmapCache().get(name);
         // The edit overlay opens fonts that live until the program ends.
-        std::atexit([] { platform::releaseFonts(); });
+        // The directory goes when the run ends.
+        std::atexit([] {
+            platform::releaseFonts();
+            std::error_code ignored;
+            std::filesystem::remove_all(root, ignored);
+        });
     }
     setDataRoot(root);
 }

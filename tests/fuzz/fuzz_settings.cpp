@@ -5,6 +5,8 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 #include <string>
 
 #include "app/Exception.h"
@@ -22,12 +24,18 @@ void writeFile(const std::string& path, const uint8_t* data, size_t size) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // In memory where there is a memory file system: rewriting a file on disk
     // flushes it every time.
-    static const std::string directory = [] {
+    static std::string directory;
+    if (directory.empty()) {
         char shm[] = "/dev/shm/qm-settings-fuzz-XXXXXX";
         char tmp[] = "/tmp/qm-settings-fuzz-XXXXXX";
         const char* made = mkdtemp(shm);
-        return std::string(made ? made : mkdtemp(tmp));
-    }();
+        directory = made ? made : mkdtemp(tmp);
+        // The directory goes when the run ends.
+        std::atexit([] {
+            std::error_code ignored;
+            std::filesystem::remove_all(directory, ignored);
+        });
+    }
     writeFile(directory + "/config.cfg", data, size);
     writeFile(directory + "/settings.cfg", data, size);
     Settings settings;
