@@ -36,18 +36,22 @@ int main(int argc, char** argv) {
     screens.game = [] { return std::make_unique<AdventureScreen>(); };
 
     std::unique_ptr<platform::Platform> plat;
+    platform::HeadlessPlatform* headless = nullptr;
     if (options.headless) {
         platform::HeadlessPlatform::Config config;
         try {
             if (!options.replayPath.empty()) config.script = replay::load(options.replayPath);
         } catch (const Exception& e) {
+            // The replay is part of the command: a bad one is a usage error.
             std::fprintf(stderr, "quillmoor: %s\n", e.message());
-            return 1;
+            return 2;
         }
         for (const ScreenshotRequest& s : options.screenshots) config.captures.push_back({s.tick, s.path, false});
         config.maxTicks = options.maxTicks;
         config.loseSurfacesAt = options.loseSurfacesAt;
-        plat = std::make_unique<platform::HeadlessPlatform>(std::move(config));
+        auto h = std::make_unique<platform::HeadlessPlatform>(std::move(config));
+        headless = h.get();
+        plat = std::move(h);
     } else {
         if (!options.replayPath.empty() || !options.screenshots.empty() || options.maxTicks >= 0) {
             std::fprintf(stderr, "quillmoor: --replay, --screenshot and --max-ticks need --headless\n");
@@ -55,5 +59,8 @@ int main(int argc, char** argv) {
         }
         plat = std::make_unique<platform::SdlPlatform>();
     }
-    return runProgram(options, *plat, screens);
+    const int status = runProgram(options, *plat, screens);
+    // A screenshot asked for and not written fails the run.
+    if (headless && headless->finishCaptures() > 0 && status == 0) return 1;
+    return status;
 }

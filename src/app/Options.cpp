@@ -1,13 +1,19 @@
 #include "app/Options.h"
 
+#include <cerrno>
 #include <cstdlib>
 
+#include "platform/Replay.h"
+
 namespace {
+// A tick number: digits only, at most replay::kMaxTick (a number that
+// overflowed would make a run that never ends).
 bool parseTick(const std::string& s, int64_t& out) {
     if (s.empty()) return false;
     char* end = nullptr;
+    errno = 0;
     long long v = std::strtoll(s.c_str(), &end, 10);
-    if (!end || *end != '\0' || v < 0) return false;
+    if (!end || *end != '\0' || errno == ERANGE || v < 0 || v > replay::kMaxTick) return false;
     out = v;
     return true;
 }
@@ -69,13 +75,13 @@ bool parseOptions(int argc, char** argv, Options& o, std::string& error) {
         } else if (a == "--max-ticks") {
             if (!value(v)) return false;
             if (!parseTick(v, o.maxTicks)) {
-                error = "--max-ticks needs a number, not '" + v + "'";
+                error = "--max-ticks needs a number from 0 to 10^12, not '" + v + "'";
                 return false;
             }
         } else if (a == "--lose-surfaces") {
             if (!value(v)) return false;
             if (!parseTick(v, o.loseSurfacesAt)) {
-                error = "--lose-surfaces needs a tick number, not '" + v + "'";
+                error = "--lose-surfaces needs a tick number from 0 to 10^12, not '" + v + "'";
                 return false;
             }
         } else if (a == "--screenshot") {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 
 #include "app/Exception.h"
 #include "data/Parser.h"
@@ -22,7 +23,7 @@ void loadConfigFile(const std::string& path, Settings& settings) {
     FILE* file = std::fopen(path.c_str(), "rt");
     if (!file) return;
     try {
-        Parser parser(file);
+        Parser parser(file, path);
         while (parser.nextBranch()) {
             if (parser.is("fullscreen"))
                 settings.fullscreen = parser.readInt();
@@ -69,13 +70,21 @@ void loadUserSettings(const std::string& directory, Settings& settings) {
     const std::string path = directory + "/settings.cfg";
     FILE* file = std::fopen(path.c_str(), "rt");
     if (!file) {
+        const int error = errno;
+        struct stat info;
+        if (lstat(path.c_str(), &info) == 0) {
+            // The file is there but unreadable: keep it as it is.
+            std::fprintf(stderr, "quillmoor: cannot read %s: %s (using the defaults)\n", path.c_str(),
+                         std::strerror(error));
+            return;
+        }
         // First run: create the file with the defaults so users can find them.
         if (makeDirectories(directory)) writeFileAtomically(path, defaultsText(settings));
         return;
     }
     Settings read = settings;
     try {
-        Parser parser(file);
+        Parser parser(file, path);
         while (parser.nextBranch()) {
             if (parser.is("musicEnabled")) {
                 read.musicEnabled = parser.readInt();
@@ -105,7 +114,7 @@ void loadUserSettings(const std::string& directory, Settings& settings) {
         }
         settings = read;
     } catch (const Exception& e) {
-        std::fprintf(stderr, "quillmoor: %s: %s (using the defaults)\n", path.c_str(), e.message());
+        std::fprintf(stderr, "quillmoor: %s (using the defaults)\n", e.message());  // names the file
     }
     std::fclose(file);
 }

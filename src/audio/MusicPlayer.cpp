@@ -92,6 +92,10 @@ void MusicPlayer::setMusicPan(double pan) {
 
 void MusicPlayer::request(const std::string& fileName, double volume, bool loop) {
     std::lock_guard<std::mutex> lock(mutex_);
+    // A missing track is reported now, to the caller that asked for it, not
+    // later by the fade-out on the player's thread.
+    if (!tracks_.contains(fileName))
+        throw Exception("File '%s' not found in volume '%s'.", fileName.c_str(), tracks_.path().c_str());
     if (playing_) {
         beginFadeLocked();
         pendingName_ = fileName;

@@ -12,6 +12,7 @@
 #include "game/BackButton.h"
 #include "games/alchemist/AlchemistField.h"
 #include "games/computer/ComputerScreen.h"
+#include "games/cook/CookLevel.h"
 #include "games/mower/MowerLevel.h"
 #include "games/sky/SkyLevel.h"
 #include "scene/ActiveArea.h"
@@ -19,6 +20,7 @@
 #include "games/xylophone/Melody.h"
 #include "games/domino/DominoBoard.h"
 #include "games/domino/DominoLevelFile.h"
+#include "games/fireman/FiremanLevel.h"
 #include "games/pipe/PipeLevel.h"
 #include "games/pipe/PipeScreen.h"
 #include "games/train/TrainScreen.h"
@@ -39,11 +41,12 @@ std::string numbered(const char* format, int n) {
     return name;
 }
 
-KeyNeed number(const char* key, KeyNeed::Range range, bool integer = false) {
+KeyNeed number(const char* key, KeyNeed::Range range, bool integer = false, double max = 100000) {
     KeyNeed k;
     k.key = key;
     k.range = range;
     k.integer = integer;
+    k.max = max;
     return k;
 }
 
@@ -141,8 +144,9 @@ Needs cookNeeds() {
     levels.startLevels = {1, 3, 5};  // difficulty 1, 2, 3
     levels.keys = {number("plateFullSpeed", KeyNeed::Positive),       number("plateEmptySpeed", KeyNeed::Positive),
                    number("pigHungrySpeed", KeyNeed::Positive),       number("pigEatingSpeed", KeyNeed::Positive),
-                   number("pigEatingTime", KeyNeed::NonNegative, true), number("pigsToFeed", KeyNeed::Positive, true),
-                   number("pigsOnScreen", KeyNeed::Positive, true)};
+                   number("pigEatingTime", KeyNeed::NonNegative, true),
+                   number("pigsToFeed", KeyNeed::Positive, true, CookLevel::kMaxPigsToFeed),
+                   number("pigsOnScreen", KeyNeed::Positive, true, CookLevel::kMaxPigsOnScreen)};
     n.levelScripts = {levels};
     return n;
 }
@@ -227,9 +231,10 @@ Needs firemanNeeds() {
     LevelScriptNeed levels;
     levels.pattern = "bitmaps\\fireman\\level%02d";
     levels.startLevels = {1, 3, 5};  // difficulty 1, 2, 3
-    levels.keys = {number("firecount", KeyNeed::Positive, true), number("hidetime", KeyNeed::NonNegative, true),
+    constexpr int kCount = FiremanLevel::kMaxCount;
+    levels.keys = {number("firecount", KeyNeed::Positive, true, kCount), number("hidetime", KeyNeed::NonNegative, true),
                    number("showtime", KeyNeed::Positive, true),  number("easywindows", KeyNeed::NonNegative, true),
-                   number("shots", KeyNeed::Positive, true),     number("togo", KeyNeed::Positive, true)};
+                   number("shots", KeyNeed::Positive, true, kCount), number("togo", KeyNeed::Positive, true, kCount)};
     n.levelScripts = {levels};
     return n;
 }

@@ -74,11 +74,13 @@ struct DialogNeed {
 };
 
 // A key of a level script. Numbers are read as the game reads them (a float,
-// cut to an integer where the game keeps an integer) and must lie in `range`.
+// cut to an integer where the game keeps an integer) and must lie in `range`
+// and within +-max, the largest value the game accepts.
 struct KeyNeed {
     enum Range { Any, Positive, NonNegative };
     std::string key;
     Range range = Any;
+    double max = 100000;  // Parser::kFar
     bool integer = false;
     bool isName = false;        // a name rather than a number
     std::string picturePrefix;  // for names: the value names the picture prefix + value

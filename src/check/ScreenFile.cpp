@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "app/Exception.h"
 #include "audio/Sound.h"
 #include "scene/ActiveScreen.h"
 #include "scene/BmpSprite.h"
@@ -102,9 +103,10 @@ private:
                 problem(number, "bForceUpdate without a number: the line is ignored");
         } else if (s.kind == SpriteKind::ActiveArea && startsWith(line, "Point: ")) {
             int x = 0, y = 0;
-            if (lineformat::parseIntPair(line, "Point: ", x, y) == 2)
+            const int n = position(number, line, "Point: ", x, y);
+            if (n == 2)
                 s.points.emplace_back(x, y);
-            else
+            else if (n >= 0)
                 problem(number, "Point needs \"x,y\": the line is ignored");
         } else if (s.kind != SpriteKind::ActiveArea && startsWith(line, "strAnimName: ")) {
             s.anim = line + 13;
@@ -112,7 +114,8 @@ private:
         } else if (s.kind != SpriteKind::ActiveArea && startsWith(line, "bColorKey: ")) {
         } else if (s.kind != SpriteKind::ActiveArea && startsWith(line, "Pos: ")) {
             int x = 0, y = 0;
-            if (lineformat::parseIntPair(line, "Pos: ", x, y) != 2) problem(number, "Pos needs \"x,y\"");
+            const int n = position(number, line, "Pos: ", x, y);
+            if (n >= 0 && n != 2) problem(number, "Pos needs \"x,y\"");
         } else {
             return false;
         }
@@ -120,6 +123,17 @@ private:
     }
 
     void problem(int line, const std::string& message) { f_.problems.push_back({line, message}); }
+
+    // The values read as the game reads them; -1 (and a problem) when the
+    // game refuses the position.
+    int position(int number, const char* line, const char* key, int& x, int& y) {
+        try {
+            return lineformat::parsePositionPair(line, key, x, y);
+        } catch (const Exception& e) {
+            problem(number, e.message());
+            return -1;
+        }
+    }
 
     ScreenFile& f_;
     int current_ = -1;

@@ -1,5 +1,7 @@
 #include "check/ScriptCheck.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <vector>
 
@@ -55,7 +57,8 @@ KeyedScript readKeyedScript(const std::string& text, const std::vector<KeyNeed>&
                 } else {
                     v.number = p.readFloat();
                     v.token = p.token();
-                    if (k.integer) v.number = static_cast<int>(v.number);
+                    // Cut to an integer as the game does (kept as a double: no overflow).
+                    if (k.integer) v.number = std::trunc(v.number);
                 }
                 // Reading "(key)" takes the ")" as the value.
                 if (v.token == ")") v.token.clear();
@@ -108,6 +111,9 @@ std::vector<ScriptProblem> checkKeyValues(const KeyedScript& script, const std::
             problems.push_back({v.line, "\"" + k.key + "\" is " + shortNumber(v.number) + ": it must be more than 0"});
         if (k.range == KeyNeed::NonNegative && !(v.number >= 0))
             problems.push_back({v.line, "\"" + k.key + "\" is " + shortNumber(v.number) + ": it must not be negative"});
+        if (v.number > k.max || v.number < -k.max)
+            problems.push_back({v.line, "\"" + k.key + "\" is " + shortNumber(v.number) + ": the game refuses more than " +
+                                            shortNumber(k.max)});
     }
     return problems;
 }

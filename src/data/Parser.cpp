@@ -3,6 +3,8 @@
 #include <cctype>
 #include <cerrno>
 #include <climits>
+#include <cstdarg>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <strings.h>
@@ -23,34 +25,35 @@ int scriptAtoi(const char* text) {
 
 double scriptAtof(const char* text) { return std::strtod(text, nullptr); }
 
-Parser::Parser(FILE* file) : file_(file) {}
+// The file is read whole, so that a file and the same text in memory read
+// alike (a NUL byte inside a line included).
+Parser::Parser(FILE* file, std::string name) : name_(std::move(name)) {
+    if (!file) return;
+    char buffer[4096];
+    size_t n;
+    while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0) text_.append(buffer, n);
+}
 
-Parser::Parser(std::string text) : text_(std::move(text)), fromText_(true) {}
+Parser::Parser(std::string text, std::string name) : name_(std::move(name)), text_(std::move(text)) {}
+
+void Parser::fail(const char* format, ...) const {
+    char what[Exception::kMaxLength + 1];
+    va_list args;
+    va_start(args, format);
+    std::vsnprintf(what, sizeof what, format, args);
+    va_end(args);
+    if (name_.empty()) throw Exception("%s (line %d)", what, lineNumber_);
+    throw Exception("%s:%d: %s", name_.c_str(), lineNumber_, what);
+}
 
 // Reads one whole line (of any length) without its line break or trailing CR.
 bool Parser::readLine() {
     line_.clear();
-    if (fromText_) {
-        if (textPos_ >= text_.size()) return false;
-        size_t end = text_.find('\n', textPos_);
-        if (end == std::string::npos) end = text_.size();
-        line_.assign(text_, textPos_, end - textPos_);
-        textPos_ = end + 1;
-    } else {
-        if (!file_) return false;
-        char buffer[1024];
-        bool any = false;
-        while (std::fgets(buffer, sizeof buffer, file_)) {
-            any = true;
-            size_t n = std::strlen(buffer);
-            if (n > 0 && buffer[n - 1] == '\n') {
-                line_.append(buffer, n - 1);
-                break;
-            }
-            line_.append(buffer, n);
-        }
-        if (!any) return false;
-    }
+    if (textPos_ >= text_.size()) return false;
+    size_t end = text_.find('\n', textPos_);
+    if (end == std::string::npos) end = text_.size();
+    line_.assign(text_, textPos_, end - textPos_);
+    textPos_ = end + 1;
     if (!line_.empty() && line_.back() == '\r') line_.pop_back();
     // A NUL inside the line would end the text early; treat it as a blank.
     for (char& c : line_)
@@ -89,7 +92,7 @@ bool Parser::is(const char* text) const { return strcasecmp(token_.c_str(), text
 bool Parser::nextBranch() {
     for (;;) {
         if (token_ == "(") {
-            if (!next()) throw Exception("Parser: File corrupted!");
+            if (!next()) fail("Parser: File corrupted!");
             return true;
         }
         if (token_ == ")") return false;
@@ -103,24 +106,42 @@ bool Parser::leaveBranch() {
         if (token_ == "(") ++opened;
         if (token_ == ")") ++closed;
         if (closed > opened) break;
-        if (!next()) throw Exception("Parser: Cannot find closing branch!");
+        if (!next()) fail("Parser: Cannot find closing branch!");
     }
     return next();
 }
 
 int Parser::readInt() {
-    if (!next()) throw Exception("Parser: Int expected!");
+    if (!next()) fail("Parser: Int expected!");
     return scriptAtoi(token_.c_str());
 }
 
 double Parser::readFloat() {
-    if (!next()) throw Exception("Parser: Float expected!");
+    if (!next()) fail("Parser: Float expected!");
     return scriptAtof(token_.c_str());
 }
 
 std::string Parser::readString() {
-    if (!next()) throw Exception("Parser: String expected!");
+    if (!next()) fail("Parser: String expected!");
     return token_;
+}
+
+int Parser::readInt(const char* key, int low, int high) {
+    const int v = readInt();
+    if (v < low || v > high) fail("%s %d is outside %d..%d", key, v, low, high);
+    return v;
+}
+
+int Parser::readFloatAsInt(const char* key, int low, int high) {
+    const double v = readFloat();
+    if (!(v >= low && v < static_cast<double>(high) + 1)) fail("%s %.2f is outside %d..%d", key, v, low, high);
+    return static_cast<int>(v);
+}
+
+double Parser::readFloat(const char* key, double low, double high) {
+    const double v = readFloat();
+    if (!(v >= low && v <= high)) fail("%s %.2f is outside %.2f..%.2f", key, v, low, high);
+    return v;
 }
 
 ScriptWriter& ScriptWriter::branch(const std::string& key) {

@@ -135,7 +135,7 @@ void Volume::inflateInto(const VolumeEntry& e, uint8_t* out) const {
 VolumeEntry Volume::locate(const std::string& entry) const {
     requireOpen(entry);
     VolumeEntry e;
-    if (!find(entry, e)) throw Exception("File '%s' not found in volume.", entry.c_str());
+    if (!find(entry, e)) throw Exception("File '%s' not found in volume '%s'.", entry.c_str(), path_.c_str());
     // The compressed bytes must lie in the data area, before the directory,
     // and could not inflate to much more than about 1000 times their size.
     size_t directoryStart = 0;

@@ -54,7 +54,7 @@ public:
     bool contains(const std::string& entry) const;
 
     // The inflated bytes of the entry (the first match in directory order).
-    // Throws "File '%s' not found in volume." when there is none.
+    // Throws "File '%s' not found in volume '%s'." (entry, volume path) when there is none.
     std::vector<uint8_t> extract(const std::string& entry) const;
     // The same into a buffer owned by the caller, given back with freeData.
     void extract(const std::string& entry, uint8_t*& data, uint32_t& size) const;

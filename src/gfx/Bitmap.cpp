@@ -1,6 +1,7 @@
 #include "gfx/Bitmap.h"
 
 #include <algorithm>
+#include <climits>
 
 #include "app/Exception.h"
 #include "data/ResourcePath.h"
@@ -46,7 +47,11 @@ void Bitmap::draw(int x, int y, int flags, const Rect* source) {
     if (mode > DrawSilhouette) return;
     const Rect src = source ? *source : Rect{0, 0, width, height};
     const int w = src.width(), h = src.height();
-    if (x + w < disp.clipLeft || y + h < disp.clipTop || x > disp.clipRight || y > disp.clipBottom) return;
+    // Compared in 64 bits: a picture placed near the ends of the int range is
+    // simply off the target.
+    if (static_cast<long long>(x) + w < disp.clipLeft || static_cast<long long>(y) + h < disp.clipTop ||
+        x > disp.clipRight || y > disp.clipBottom)
+        return;
 
     // The part of the target the picture covers, inside the clip rectangle and
     // the target itself; and the part of the source shown there.
@@ -116,7 +121,9 @@ void Bitmap::blendEdges(int x, int y, const Rect& src, int flags, const Rect& vi
 }
 
 void Bitmap::drawCentred(int x, int y, int flags, const Rect* source) {
-    draw(x - (width >> 1), y - (height >> 1), flags, source);
+    auto clamped = [](long long v) { return static_cast<int>(v < INT_MIN ? INT_MIN : v > INT_MAX ? INT_MAX : v); };
+    draw(clamped(static_cast<long long>(x) - (width >> 1)), clamped(static_cast<long long>(y) - (height >> 1)), flags,
+         source);
 }
 
 void Bitmap::drawStretched(int x, int y, int w, int h, const Rect* source) {

@@ -1,6 +1,7 @@
 #include "platform/Replay.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdlib>
 #include <sstream>
 
@@ -15,8 +16,9 @@ using platform::EventType;
 bool parseNumber(const std::string& s, long long& out) {
     if (s.empty()) return false;
     char* end = nullptr;
+    errno = 0;
     out = std::strtoll(s.c_str(), &end, 10);
-    return end && *end == '\0';
+    return end && *end == '\0' && errno != ERANGE;
 }
 
 int buttonFromName(const std::string& s) {
@@ -56,7 +58,7 @@ Script parse(const std::string& text, const std::string& fileName) {
             continue;
         }
         long long tick;
-        if (!parseNumber(w[0], tick) || tick < 0) fail("expected a tick number");
+        if (!parseNumber(w[0], tick) || tick < 0 || tick > kMaxTick) fail("expected a tick number (0 to 10^12)");
         if (w.size() < 2) fail("expected an event after the tick");
         Entry e;
         e.tick = static_cast<uint64_t>(tick);

@@ -22,6 +22,10 @@
 
 namespace replay {
 
+// The largest tick a replay or the command line may name: a trillion ticks
+// (over a thousand years of play), far from any overflow.
+constexpr long long kMaxTick = 1000000000000LL;
+
 struct Entry {
     uint64_t tick = 0;
     platform::Event event;

@@ -108,7 +108,7 @@ void ActiveArea::followPath(float& x, float& y, int& index, float speed) const {
 
 void ActiveArea::readLine(const char* line) {
     int x = 0, y = 0;
-    if (lineformat::parseIntPair(line, "Point: ", x, y) == 2) addPoint(x, y, false);
+    if (lineformat::parsePositionPair(line, "Point: ", x, y) == 2) addPoint(x, y, false);
 }
 
 void ActiveArea::writeLines(std::string& out) const {

@@ -71,14 +71,25 @@ bool ActiveScreen::entersHeld() {
 void ActiveScreen::readScreenText(const std::string& text) {
     Sprite* current = nullptr;
     size_t start = 0;
+    int lineNumber = 0;
     while (start < text.size()) {
         size_t end = text.find('\n', start);
         if (end == std::string::npos) end = text.size();
         std::string line = text.substr(start, end - start);
         start = end + 1;
+        ++lineNumber;
+        // A line ends at a NUL byte (the lines are handled as C strings); cut
+        // it there first, so that a CR before the NUL is stripped like any
+        // other and the line is written back as it was read.
+        if (const size_t nul = line.find('\0'); nul != std::string::npos) line.resize(nul);
         // Files made on other systems end their lines with CR LF.
         while (!line.empty() && line.back() == '\r') line.pop_back();
-        handleLine(line.c_str(), current);
+        try {
+            handleLine(line.c_str(), current);
+        } catch (const Exception& e) {
+            if (name.empty()) throw Exception("%s (line %d)", e.message(), lineNumber);
+            throw Exception("%s:%d: %s", resourcePath(ResActiveScreen, name).c_str(), lineNumber, e.message());
+        }
     }
 }
 

@@ -135,7 +135,7 @@ void AviSprite::readLine(const char* line) {
     } else if (lineformat::startsWith(line, "bColorKey: ")) {
         lineformat::parseInt(line, "bColorKey: ", colorKey);
     } else if (lineformat::startsWith(line, "Pos: ")) {
-        lineformat::parseIntPair(line, "Pos: ", x, y);
+        lineformat::parsePositionPair(line, "Pos: ", x, y);
     }
 }
 

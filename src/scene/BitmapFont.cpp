@@ -22,32 +22,32 @@ void BitmapFont::loadFont(const std::string& fontName) {
         reset();
         throw Exception("Cannot read font script file: %s", path.c_str());
     }
-    loadFontText(text);
+    loadFontText(text, path);
 }
 
-void BitmapFont::loadFontText(const std::string& text) {
+void BitmapFont::loadFontText(const std::string& text, const std::string& path) {
     reset();
-    Parser p(text);
+    Parser p(text, path);
     while (p.nextBranch()) {
         if (p.is("gfxfile")) {
             const std::string name = p.readString();
             bitmapCache().release(picture);
             picture = bitmapCache().get(name);
         } else if (p.is("gridx")) {
-            gridX = p.readInt();
+            gridX = p.readInt("gridx", 0, Parser::kFar);
         } else if (p.is("height")) {
-            height = p.readInt();
+            height = p.readInt("height", 0, Parser::kFar);
             if (picture && height > picture->height) height = picture->height;
         } else if (p.is("spacing")) {
-            spacing = p.readInt();
+            spacing = p.readInt("spacing", -Parser::kFar, Parser::kFar);
         } else if (p.is("spacelen")) {
-            widths[' '] = p.readInt();
+            widths[' '] = p.readInt("spacelen", 0, Parser::kFar);
         } else if (p.is("gfxdata")) {
             cellCount = 0;
             while (p.nextBranch()) {
                 if (p.is("char")) {
                     const std::string s = p.readString();
-                    const int w = p.readInt();
+                    const int w = p.readInt("char width", 0, Parser::kFar);
                     const unsigned char c = s.empty() ? 0 : static_cast<unsigned char>(s[0]);
                     cells[c] = cellCount++;
                     widths[c] = w;

@@ -18,7 +18,7 @@ public:
     // Throws "Cannot read font script file: %s" when the script cannot be read.
     void loadFont(const std::string& fontName);
     // The same from script text in memory.
-    void loadFontText(const std::string& text);
+    void loadFontText(const std::string& text, const std::string& path = {});
 
     // Draws each character's glyph colour-keyed at (x, y) and advances by its
     // width plus the spacing; blanks only advance.

@@ -107,7 +107,7 @@ void BmpSprite::loadAnimText(const std::string& animationName, const std::string
     releaseFrames();
     animName = lineformat::clip(animationName, kMaxAnimName);
     int defaultSpeed = kDefaultSpeed;
-    Parser p(text);
+    Parser p(text, path);
     while (p.nextBranch()) {
         if (p.is("speed")) {
             defaultSpeed = static_cast<int>(std::max(-1e9, std::min(1e9, p.readFloat())));
@@ -278,7 +278,7 @@ void BmpSprite::readLine(const char* line) {
     } else if (lineformat::startsWith(line, "bColorKey: ")) {
         lineformat::parseInt(line, "bColorKey: ", colorKey);
     } else if (lineformat::startsWith(line, "Pos: ")) {
-        lineformat::parseIntPair(line, "Pos: ", x, y);
+        lineformat::parsePositionPair(line, "Pos: ", x, y);
     }
 }
 

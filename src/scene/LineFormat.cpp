@@ -3,6 +3,8 @@
 #include <climits>
 #include <cstdint>
 
+#include "app/Exception.h"
+
 namespace lineformat {
 
 bool readInt(const char*& p, int& value) {
@@ -35,6 +37,17 @@ int parseIntPair(const char* line, const char* key, int& a, int& b) {
     if (*p != ',') return 1;
     ++p;
     return readInt(p, b) ? 2 : 1;
+}
+
+int parsePositionPair(const char* line, const char* key, int& a, int& b) {
+    int x = 0, y = 0;
+    const int n = parseIntPair(line, key, x, y);
+    constexpr int kFar = 100000;
+    if ((n >= 1 && (x < -kFar || x > kFar)) || (n == 2 && (y < -kFar || y > kFar)))
+        throw Exception("%s%d,%d lies beyond %d", key, x, y, kFar);
+    if (n >= 1) a = x;
+    if (n == 2) b = y;
+    return n;
 }
 
 }  // namespace lineformat

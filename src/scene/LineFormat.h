@@ -18,6 +18,9 @@ bool parseInt(const char* line, const char* key, int& value);
 // "<key>%d,%d": assigns what was read, in order, like the scanf family does;
 // returns the number of values assigned.
 int parseIntPair(const char* line, const char* key, int& a, int& b);
+// parseIntPair for a position: throws an Exception naming the key when a
+// value lies beyond +-100000 (no picture can be drawn there).
+int parsePositionPair(const char* line, const char* key, int& a, int& b);
 
 // The first `limit` bytes of text (fixed-size name fields).
 inline std::string clip(const std::string& text, size_t limit) {

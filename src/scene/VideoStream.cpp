@@ -72,7 +72,10 @@ VideoStream::OpenResult VideoStream::open(const std::string& path) {
     if (fps.num <= 0 || fps.den <= 0) fps = st->avg_frame_rate;
     if ((fps.num <= 0 || fps.den <= 0) && st->time_base.num > 0) fps = AVRational{st->time_base.den, st->time_base.num};
     const int w = st->codecpar->width, h = st->codecpar->height;
-    if (fps.num <= 0 || fps.den <= 0 || w <= 0 || h <= 0 || s->timeBase.num <= 0 || s->timeBase.den <= 0)
+    // A picture larger than any screen is a broken header, not a movie.
+    constexpr int kMaxSide = 4096;
+    if (fps.num <= 0 || fps.den <= 0 || w <= 0 || h <= 0 || w > kMaxSide || h > kMaxSide || s->timeBase.num <= 0 ||
+        s->timeBase.den <= 0)
         return OpenResult::NoInfo;
     const AVRational frameTime{fps.den, fps.num};
     int64_t start = 0;

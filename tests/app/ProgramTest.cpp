@@ -6,6 +6,7 @@
 
 #include "app/Application.h"
 #include "app/Exception.h"
+#include "app/Options.h"
 #include "app/Screen.h"
 #include "audio/AudioTestSupport.h"
 #include "audio/Mixer.h"
@@ -57,6 +58,9 @@ TEST_F(Program, HeadlessRunCapturesFramesAsPngAndEndsAtMaxTicks) {
     options.headless = true;
     platform::HeadlessPlatform::Config config;
     config.captures.push_back({9, shot, false});
+    // Neither of these is taken: the run fails with both named.
+    config.captures.push_back({9, "/nonexistent-directory/shot.png", false});
+    config.captures.push_back({20, tempPath("after-the-end.png"), false});
     config.maxTicks = 20;
     config.audio = false;  // mute: no sound volumes to open
     platform::HeadlessPlatform plat(config);
@@ -64,6 +68,7 @@ TEST_F(Program, HeadlessRunCapturesFramesAsPngAndEndsAtMaxTicks) {
     screens.game = [] { return std::make_unique<Painter>(); };
     EXPECT_EQ(runProgram(options, plat, screens), 0);
     EXPECT_EQ(plat.ticksRun, 20u);
+    EXPECT_EQ(plat.finishCaptures(), 2);
 
     png_image image{};
     image.version = PNG_IMAGE_VERSION;
@@ -80,6 +85,21 @@ TEST_F(Program, HeadlessRunCapturesFramesAsPngAndEndsAtMaxTicks) {
     EXPECT_EQ(pixel(105, 55)[1], 255);
     EXPECT_EQ(pixel(105, 55)[2], 0);
     std::remove(shot.c_str());
+}
+
+TEST(CommandLine, TickNumbersThatWouldNeverEndAreRefused) {
+    auto parses = [](std::vector<std::string> args) {
+        args.insert(args.begin(), "quillmoor");
+        std::vector<char*> argv;
+        for (std::string& a : args) argv.push_back(a.data());
+        Options o;
+        std::string error;
+        return parseOptions(static_cast<int>(argv.size()), argv.data(), o, error);
+    };
+    EXPECT_TRUE(parses({"--headless", "--max-ticks", "1000000000000"}));
+    EXPECT_FALSE(parses({"--headless", "--max-ticks", "1000000000001"}));
+    EXPECT_FALSE(parses({"--headless", "--max-ticks", "99999999999999999999"}));
+    EXPECT_FALSE(parses({"--headless", "--screenshot", "99999999999999999999:x.png"}));
 }
 
 TEST_F(Program, ExceptionEndsWithStatusOneAndTheMessageInTheErrorBox) {

@@ -69,6 +69,14 @@ TEST_F(SettingsTest, ExistingUserFileIsReadAndNeverRewritten) {
         EXPECT_EQ(v.voiceVolume, 0);
         EXPECT_EQ(v.effectsVolume, expected) << value;
     }
+    // A file that is there but cannot be opened (here a link to itself) is
+    // left alone: the defaults are used, nothing is written over it.
+    fs::remove(dir / "settings.cfg");
+    fs::create_symlink("settings.cfg", dir / "settings.cfg");
+    Settings d;
+    loadUserSettings(dir.string(), d);
+    EXPECT_EQ(d.musicEnabled, 1);
+    EXPECT_TRUE(fs::is_symlink(dir / "settings.cfg"));
 }
 
 TEST_F(SettingsTest, BrokenUserFileKeepsTheDefaults) {
@@ -103,7 +111,7 @@ TEST_F(SettingsTest, ConfigFileMissingMalformedAndValid) {
         loadConfigFile((dir / "bad.cfg").string(), s);
         FAIL() << "no exception";
     } catch (const Exception& e) {
-        EXPECT_STREQ(e.message(), "Parser: Int expected!");
+        EXPECT_EQ(std::string(e.message()), (dir / "bad.cfg").string() + ":2: Parser: Int expected!");
     }
 }
 

@@ -98,5 +98,5 @@ TEST(CheckReaders, KeyedScriptsReadLikeTheGames) {
     // A key at the very end of the file: the Parser's own error.
     s = check::readKeyedScript("(speed 1)\n(count", keys);
     ASSERT_EQ(s.problems.size(), 1u);
-    EXPECT_EQ(s.problems[0].message, "Parser: Float expected!");
+    EXPECT_EQ(s.problems[0].message, "Parser: Float expected! (line 2)");
 }

@@ -158,15 +158,18 @@ TEST_F(CheckData, CookLevelScriptsNeedEverySevenKeys) {
     replace(level3, "(pigsToFeed 3)\n", "");
     replace(cookLevelPath(1), "(pigsOnScreen 1)", "(pigsOnScreen none)");
     replace(cookLevelPath(2), "(pigHungrySpeed 0.30)", "(pigHungrySpeed)");
+    replace(cookLevelPath(4), "(pigsToFeed 3)", "(pigsToFeed 2147483647)");  // the game would never end
     files.erase(cookLevelPath(5));
     files[cookLevelPath(7)] = cookLevel();
     const check::Report report = check();
     EXPECT_TRUE(report.has(level3, "missing key \"pigsToFeed\" (the cook game (!3) reads it)")) << listing(report);
     EXPECT_TRUE(report.has(cookLevelPath(1), "value \"none\" of \"pigsOnScreen\" is not a number (read as 0)"));
     EXPECT_TRUE(report.has(cookLevelPath(2), "key \"pigHungrySpeed\" has no value"));
+    EXPECT_TRUE(report.has(cookLevelPath(4), "\"pigsToFeed\" is 2.14748e+09: the game refuses more than 999"))
+        << listing(report);
     EXPECT_TRUE(report.has(cookLevelPath(5), "level script \"bitmaps\\cook\\level05\" does not exist: difficulty 3 of "
                                              "the cook game (!3) starts at level 5"));
-    EXPECT_EQ(report.errorCount(), 4) << listing(report);
+    EXPECT_EQ(report.errorCount(), 5) << listing(report);
     EXPECT_EQ(report.warningCount(), 1);  // level 7 follows a gap and is never played
 }
 

@@ -90,32 +90,59 @@ TEST(Parser, NumbersConvertLikeTheCLibrary) {
 }
 
 TEST(Parser, EndOfFileMessages) {
-    EXPECT_EQ(messageOf("(", [](Parser& p) { p.nextBranch(); }), "Parser: File corrupted!");
+    EXPECT_EQ(messageOf("(", [](Parser& p) { p.nextBranch(); }), "Parser: File corrupted! (line 1)");
     EXPECT_EQ(messageOf("(a 1 (b 2)", [](Parser& p) {
                   p.nextBranch();
                   p.leaveBranch();
               }),
-              "Parser: Cannot find closing branch!");
+              "Parser: Cannot find closing branch! (line 1)");
     EXPECT_EQ(messageOf("(fullscreen", [](Parser& p) {
                   p.nextBranch();
                   p.readInt();
               }),
-              "Parser: Int expected!");
+              "Parser: Int expected! (line 1)");
     EXPECT_EQ(messageOf("(speed", [](Parser& p) {
                   p.nextBranch();
                   p.readFloat();
               }),
-              "Parser: Float expected!");
+              "Parser: Float expected! (line 1)");
     EXPECT_EQ(messageOf("(name", [](Parser& p) {
                   p.nextBranch();
                   p.readString();
               }),
-              "Parser: String expected!");
+              "Parser: String expected! (line 1)");
     // Tokens between branches and a file ending between branches are fine.
     EXPECT_EQ(messageOf("junk (a 1) more junk", [](Parser& p) {
                   while (p.nextBranch()) p.leaveBranch();
               }),
               "");
+}
+
+TEST(Parser, NamedFilesAndValuesOutOfRange) {
+    auto thrown = [](auto body) -> std::string {
+        try {
+            body();
+        } catch (const Exception& e) {
+            return e.message();
+        }
+        return "";
+    };
+    // With a name, every error starts with the file and the line.
+    Parser named(std::string("(a 1)\n(b"), "levels/x.txt");
+    EXPECT_EQ(thrown([&] {
+                  while (named.nextBranch()) named.leaveBranch();
+              }),
+              "levels/x.txt:2: Parser: Cannot find closing branch!");
+    // Values outside what the game can use are refused with their key.
+    Parser p(std::string("(pos 100000 -100001)\n(count 2147483647 2.9 1e300)"), "f.txt");
+    ASSERT_TRUE(p.nextBranch());
+    EXPECT_EQ(p.readPosition("pos x"), 100000);
+    EXPECT_EQ(thrown([&] { p.readPosition("pos y"); }), "f.txt:1: pos y -100001 is outside -100000..100000");
+    p.leaveBranch();
+    ASSERT_TRUE(p.nextBranch());
+    EXPECT_EQ(thrown([&] { p.readInt("count", 0, 999); }), "f.txt:2: count 2147483647 is outside 0..999");
+    EXPECT_EQ(p.readFloatAsInt("count", 0, 2), 2);
+    EXPECT_EQ(thrown([&] { p.readFloatAsInt("count", 0, 999); }).rfind("f.txt:2: count ", 0), 0u);
 }
 
 TEST(Parser, LongLinesAreReadWhole) {
@@ -136,7 +163,10 @@ TEST(Parser, LongLinesAreReadWhole) {
 TEST(Parser, ReadsFromAnOpenFileWithCrLfLines) {
     FILE* f = std::tmpfile();
     ASSERT_NE(f, nullptr);
-    std::string text = "(bmp cook\\bkg (ckey 0 255 0))\r\n(mVelocityMax 2.50)\r\n";
+    // A NUL byte inside a line is a blank, and the rest of the line is read.
+    std::string text = "(bmp cook\\bkg (ckey 0 255 0))\r\n(mVelocityMax 2.50)\r\n(nul 1";
+    text += '\0';
+    text += " 2)\n";
     std::fwrite(text.data(), 1, text.size(), f);
     std::rewind(f);
     Parser p(f);
@@ -155,6 +185,10 @@ TEST(Parser, ReadsFromAnOpenFileWithCrLfLines) {
     EXPECT_TRUE(p.is("mVelocityMax"));
     EXPECT_DOUBLE_EQ(p.readFloat(), 2.5);
     EXPECT_EQ(p.lineNumber(), 2);
+    p.leaveBranch();
+    ASSERT_TRUE(p.nextBranch());
+    EXPECT_EQ(p.readInt(), 1);
+    EXPECT_EQ(p.readInt(), 2);
     std::fclose(f);
 }
 

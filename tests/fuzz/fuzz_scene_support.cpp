@@ -4,11 +4,13 @@
 #include <sys/stat.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "data/ResourcePath.h"
 #include "data/Tga.h"
+#include "gfx/BitmapCache.h"
 #include "platform/TextRasterizer.h"
 #include "scene/CanEncoder.h"
 #include "scene/SpriteFactory.h"
@@ -27,12 +29,22 @@ void picture(const std::string& path, int w, int h) {
 }
 }  // namespace
 
+std::string sceneFuzzFile(const std::string& relative, const uint8_t* data, size_t size) {
+    sceneFuzzDataRoot();
+    const std::string path = dataRoot() + "/data_demo/" + relative;
+    writeFile(path, std::string(reinterpret_cast<const char*>(data), size));
+    return path;
+}
+
 void sceneFuzzDataRoot() {
     static std::string root;
     if (root.empty()) {
-        char pattern[] = "/tmp/qm-scene-fuzz-XXXXXX";
-        root = mkdtemp(pattern);
-        for (const char* dir : {"/data_demo", "/data_demo/bitmaps", "/data_demo/can", "/data_demo/ascreen"})
+        // In memory where possible: some targets rewrite a file per input.
+        char shm[] = "/dev/shm/qm-scene-fuzz-XXXXXX";
+        char tmp[] = "/tmp/qm-scene-fuzz-XXXXXX";
+        const char* made = mkdtemp(shm);
+        root = made ? made : mkdtemp(tmp);
+        for (const char* dir : {"/data_demo", "/data_demo/bitmaps", "/data_demo/can", "/data_demo/ascreen", "/data_demo/avi"})
             mkdir((root + dir).c_str(), 0755);
         picture(root + "/data_demo/bitmaps/bkg.tga", 64, 48);
         for (int i = 0; i < 3; ++i) picture(root + "/data_demo/bitmaps/f" + std::to_string(i) + ".tga", 6, 5);
@@ -44,8 +56,17 @@ void sceneFuzzDataRoot() {
         can.addFrame(frame);
         writeFile(root + "/data_demo/can/water.can", can.data());
         registerSpriteKinds();
+        // Held for the whole run, so that the pictures are read only once
+        // rather than for every input.
+        setDataRoot(root);
+        for (const char* name : {"bkg", "f0", "f1", "f2"}) bitmapCache().get(name);
         // The edit overlay opens fonts that live until the program ends.
-        std::atexit([] { platform::releaseFonts(); });
+        // The directory goes when the run ends.
+        std::atexit([] {
+            platform::releaseFonts();
+            std::error_code ignored;
+            std::filesystem::remove_all(root, ignored);
+        });
     }
     setDataRoot(root);
 }

@@ -5,5 +5,10 @@
 
 #include <string>
 
+#include <cstddef>
+#include <cstdint>
+
 // Creates the directory (once) and makes it the data root.
 void sceneFuzzDataRoot();
+// Writes `data` to data_demo/<relative> under that root; returns the path.
+std::string sceneFuzzFile(const std::string& relative, const uint8_t* data, size_t size);

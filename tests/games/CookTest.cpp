@@ -6,6 +6,8 @@
 #include "app/Screen.h"
 #include "audio/AudioTestSupport.h"
 #include "audio/Sound.h"
+#include "data/Parser.h"
+#include "games/cook/CookLevel.h"
 #include "games/cook/CookScreen.h"
 #include "support/SmallWorld.h"
 
@@ -247,6 +249,21 @@ TEST_F(CookUnitTest, DifficultyChoosesTheStartLevel) {
     EXPECT_EQ(CookScreen(2).startLevel, 3);
     EXPECT_EQ(CookScreen(3).startLevel, 5);
     EXPECT_EQ(CookScreen(0).startLevel, 1);
+}
+
+TEST(CookLevel, CountsThatCouldNeverBePlayedAreRefusedWithFileAndKey) {
+    for (const char* text : {"(pigsToFeed 2147483647)", "(pigsOnScreen 41)", "(pigHungrySpeed -1)"}) {
+        CookLevel level;
+        Parser p(std::string("(pigsToFeed 3)\n") + text, "level04.txt");
+        try {
+            level.read(p);
+            ADD_FAILURE() << text;
+        } catch (const Exception& e) {
+            const std::string m = e.message();
+            const std::string key = std::string(text).substr(1, std::string(text).find(' ') - 1);
+            EXPECT_EQ(m.rfind("level04.txt:2: " + key + " ", 0), 0u) << m;
+        }
+    }
 }
 
 }  // namespace

@@ -89,7 +89,9 @@ TEST(Replay, MalformedLinesNameTheFileAndLine) {
     EXPECT_EQ(message("hello\n"), "Replay file bug.replay, line 1: expected 'quillmoor-replay 1'");
     EXPECT_EQ(message(""), "Replay file bug.replay, line 0: empty replay file");
     EXPECT_EQ(message("quillmoor-replay 1\n12 move 5\n"), "Replay file bug.replay, line 2: expected 'TICK move X Y'");
-    EXPECT_EQ(message("quillmoor-replay 1\n-3 down left\n"), "Replay file bug.replay, line 2: expected a tick number");
+    for (const char* tick : {"-3", "1000000000001", "99999999999999999999"})
+        EXPECT_EQ(message(std::string("quillmoor-replay 1\n") + tick + " down left\n"),
+                  "Replay file bug.replay, line 2: expected a tick number (0 to 10^12)");
     EXPECT_EQ(message("quillmoor-replay 1\n3 keydown NOSUCHKEY\n"), "Replay file bug.replay, line 2: unknown key name");
     EXPECT_EQ(message("quillmoor-replay 1\n3 jump\n"),
               "Replay file bug.replay, line 2: unknown event (move, down, up, keydown, keyup)");

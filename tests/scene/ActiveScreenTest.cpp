@@ -225,14 +225,23 @@ TEST_F(ActiveScreenTest, LimitsAndOddLines) {
     ActiveScreen screen;
     std::string sounds;
     for (int i = 0; i < 11; ++i) sounds += "sound: snd" + std::to_string(i) + "\n";
-    EXPECT_EQ(messageOf([&] { screen.readScreenText(sounds); }), "Too many sounds for ActiveScreen!");
+    EXPECT_EQ(messageOf([&] { screen.readScreenText(sounds); }), "Too many sounds for ActiveScreen! (line 11)");
     EXPECT_EQ(screen.soundCount, 10);  // what was read before the error stays
 
     screen.clearScreen();
     std::string canners;
     for (int i = 0; i < 33; ++i) canners += "canner: c\n";  // short names only take a slot
-    EXPECT_EQ(messageOf([&] { screen.readScreenText(canners); }), "Too many canners!");
+    EXPECT_EQ(messageOf([&] { screen.readScreenText(canners); }), "Too many canners! (line 33)");
     EXPECT_EQ(screen.cannerCount, 32);
+
+    // A position no picture can be drawn at is refused, with the file and line.
+    screen.clearScreen();
+    screen.name = "far";
+    EXPECT_EQ(messageOf([&] { screen.readScreenText(":BmpSprite\nPos: 2147483647,5\n:End\n"); }),
+              "data_demo\\ascreen\\far.as:2: Pos: 2147483647,5 lies beyond 100000");
+    EXPECT_EQ(messageOf([&] { screen.readScreenText(":ActiveArea\nPoint: 1,-100001\n"); }),
+              "data_demo\\ascreen\\far.as:2: Point: 1,-100001 lies beyond 100000");
+    screen.name.clear();
 
     screen.clearScreen();
     screen.readScreenText(

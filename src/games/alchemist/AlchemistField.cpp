@@ -71,6 +71,10 @@ void AlchemistField::readLevel(const std::string& raw, const std::string& path, 
 
     size_t pos = readHeader(text, maxVx, maxVy);
     if (pos == std::string::npos) throw Exception("Script file broken: %s", path.c_str());
+    // Pixels per tick: beyond this the ball's position would overflow.
+    constexpr int kFar = 100000;
+    if (maxVx < -kFar || maxVx > kFar || maxVy < -kFar || maxVy > kFar)
+        throw Exception("%s: maxVel %d %d lies beyond %d", path.c_str(), maxVx, maxVy, kFar);
     for (int row = 1; row <= kRows - 2; ++row) {
         for (int i = 0; i < kRowChars; ++i) {
             const int c = pos < text.size() ? static_cast<unsigned char>(text[pos++]) : -1;

@@ -7,6 +7,7 @@
 #include "app/Trace.h"
 #include "audio/Music.h"
 #include "data/Parser.h"
+#include "data/ResourcePath.h"
 #include "gfx/BitmapCache.h"
 #include "gfx/InputState.h"
 #include "gfx/Pointer.h"
@@ -88,24 +89,8 @@ void CookScreen::removePig(Pig& pig) {
 
 void CookScreen::readLevel(int n) {
     ScriptFile file = scripts_.open(n);
-    Parser parser(file.get());
-    while (parser.nextBranch()) {
-        if (parser.is("plateFullSpeed"))
-            level.plateFullSpeed = static_cast<float>(parser.readFloat());
-        else if (parser.is("plateEmptySpeed"))
-            level.plateEmptySpeed = static_cast<float>(parser.readFloat());
-        else if (parser.is("pigHungrySpeed"))
-            level.pigHungrySpeed = static_cast<float>(parser.readFloat());
-        else if (parser.is("pigEatingSpeed"))
-            level.pigEatingSpeed = static_cast<float>(parser.readFloat());
-        else if (parser.is("pigEatingTime"))
-            level.pigEatingTime = static_cast<int>(parser.readFloat());
-        else if (parser.is("pigsToFeed"))
-            level.pigsToFeed = static_cast<int>(parser.readFloat());
-        else if (parser.is("pigsOnScreen"))
-            level.pigsOnScreen = static_cast<int>(parser.readFloat());
-        parser.leaveBranch();
-    }
+    Parser parser(file.get(), resolvePath(scripts_.path(n)));
+    level.read(parser);
 }
 
 void CookScreen::loadLevel(int n) {
@@ -346,7 +331,8 @@ void CookScreen::draw() {
     if (endCounter > 0 && boom_) boom_->draw();
     if (pigIcon_) {
         const int toFeed = (level.pigsToFeed > 0 ? level.pigsToFeed : 0) + pigsOnTables;
-        for (int i = 0; i < toFeed; ++i) pigIcon_->draw(3 + i * pigIcon_->width, 3, DrawKeyed);
+        for (int i = 0; i < toFeed && 3 + i * pigIcon_->width < 640; ++i)
+            pigIcon_->draw(3 + i * pigIcon_->width, 3, DrawKeyed);
     }
     banner.draw();
     back_.draw();

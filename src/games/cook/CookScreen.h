@@ -13,6 +13,7 @@
 #include "game/BackButton.h"
 #include "audio/Sound.h"
 #include "game/LevelRules.h"
+#include "games/cook/CookLevel.h"
 #include "scene/ActiveScreen.h"
 #include "scene/BmpSprite.h"
 #include "scene/GameBanner.h"
@@ -22,7 +23,7 @@ class Bitmap;
 class CookScreen : public Screen {
 public:
     static constexpr int kRows = 3;
-    static constexpr int kSlots = 40;
+    static constexpr int kSlots = CookLevel::kMaxPigsOnScreen;
     static constexpr int kEndTicks = 60;
     static constexpr int kMaxEatTimer = 300;
     // Per row: right end of the table, plate y, cook position, pig sprite y.
@@ -47,10 +48,7 @@ public:
         float d = 0;
         short state = PlateFree;
     };
-    struct Level {
-        float plateFullSpeed = 0, plateEmptySpeed = 0, pigHungrySpeed = 0, pigEatingSpeed = 0;
-        int pigEatingTime = 0, pigsToFeed = 0, pigsOnScreen = 0;
-    };
+    using Level = CookLevel;
 
     explicit CookScreen(int difficulty);
     ~CookScreen() override;

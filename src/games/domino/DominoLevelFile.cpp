@@ -25,12 +25,12 @@ void readLevel(Parser& parser, DominoBoard& board, DominoLevelFile& file) {
             if (!board.addToTray(pieceType(parser))) ++file.dropped;
         } else if (parser.is("piece_set")) {
             const int t = pieceType(parser);
-            const int c = parser.readInt();
-            const int r = parser.readInt();
+            const int c = parser.readPosition("piece_set column");
+            const int r = parser.readPosition("piece_set row");
             if (!board.addToSite(t, c, r)) throw Exception("Piece at (%d, %d) lies off the board", c, r);
         } else if (parser.is("blocked")) {
-            const int c = parser.readInt();
-            const int r = parser.readInt();
+            const int c = parser.readPosition("blocked column");
+            const int r = parser.readPosition("blocked row");
             board.setBlocked(c, r);
         } else if (parser.is("background")) {
             file.background = parser.readString();

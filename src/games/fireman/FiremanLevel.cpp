@@ -8,18 +8,19 @@ void FiremanLevel::read(FILE* file, const std::string& path) {
     try {
         Parser parser(file);
         while (parser.nextBranch()) {
+            // Times are ticks; counts beyond kMaxCount could never be played.
             if (parser.is("firecount"))
-                firecount = parser.readInt();
+                firecount = parser.readInt("firecount", 0, kMaxCount);
             else if (parser.is("hidetime"))
-                hidetime = parser.readInt();
+                hidetime = parser.readInt("hidetime", 0, Parser::kFar);
             else if (parser.is("showtime"))
-                showtime = parser.readInt();
+                showtime = parser.readInt("showtime", 0, Parser::kFar);
             else if (parser.is("easywindows"))
                 easywindows = parser.readInt();
             else if (parser.is("shots"))
-                shots = parser.readInt();
+                shots = parser.readInt("shots", 0, kMaxCount);
             else if (parser.is("togo"))
-                togo = parser.readInt();
+                togo = parser.readInt("togo", 0, kMaxCount);
             parser.leaveBranch();
         }
     } catch (const Exception& e) {

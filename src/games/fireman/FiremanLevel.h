@@ -9,6 +9,7 @@
 
 struct FiremanLevel {
     static constexpr int kMaxFires = 3;
+    static constexpr int kMaxCount = 1000000;  // fires to put out, misses allowed
 
     int firecount = 1;    // fires in play at the same time
     int hidetime = 30;    // base ticks a fire stays out before it flares up again

@@ -93,7 +93,7 @@ void MowerLevel::read(Parser& p, MowerSettings& s, const std::string& path) {
         } else if (p.is("mAcceleration")) {
             d.acceleration = p.readFloat();
         } else if (p.is("mFullSpeed")) {
-            d.fullSpeed = p.readInt();
+            d.fullSpeed = readRange(p, "mFullSpeed", -kFar, kFar, path);
         } else if (p.is("mStartPos")) {
             startX = readRange(p, "mStartPos x", -kFar, kFar, path);
             startY = readRange(p, "mStartPos y", -kFar, kFar, path);
@@ -104,7 +104,7 @@ void MowerLevel::read(Parser& p, MowerSettings& s, const std::string& path) {
 }
 
 void MowerLevel::readText(const std::string& text, MowerSettings& settings, const std::string& path) {
-    Parser p(text);
+    Parser p(text, path);
     read(p, settings, path);
 }
 

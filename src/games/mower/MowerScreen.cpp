@@ -99,7 +99,7 @@ void MowerScreen::fullLoad(int n) {
     const std::string path = resolvePath(scripts_.path(n));
     {
         ScriptFile file = scripts_.open(n);
-        Parser parser(file.get());
+        Parser parser(file.get(), path);
         level.read(parser, mowerSettings(), path);
     }
     for (const char* what : {"background", "foreground", "collision"}) {

@@ -12,13 +12,13 @@ void readKeys(Parser& parser, PipeLevel& level) {
         else if (parser.is("length"))
             level.length = parser.readInt();
         else if (parser.is("randmin"))
-            level.randMin = parser.readInt();
+            level.randMin = parser.readInt("randmin", -Parser::kFar, Parser::kFar);
         else if (parser.is("randmax"))
-            level.randMax = parser.readInt();
+            level.randMax = parser.readInt("randmax", -Parser::kFar, Parser::kFar);
         else if (parser.is("minspeed"))
-            level.minSpeed = parser.readInt();
+            level.minSpeed = parser.readInt("minspeed", -Parser::kFar, Parser::kFar);
         else if (parser.is("maxspeed"))
-            level.maxSpeed = parser.readInt();
+            level.maxSpeed = parser.readInt("maxspeed", -Parser::kFar, Parser::kFar);
         else if (parser.is("ascreen"))
             level.hasScreen = true;
         parser.leaveBranch();

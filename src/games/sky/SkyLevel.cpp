@@ -17,11 +17,11 @@ void SkyLevel::read(Parser& p, const std::string& path) {
             SkyNode node;
             while (p.nextBranch()) {
                 if (p.is("star")) {
-                    node.starX = p.readInt();
-                    node.starY = p.readInt();
+                    node.starX = p.readPosition("star x");
+                    node.starY = p.readPosition("star y");
                 } else if (p.is("no")) {
-                    node.labelX = p.readInt();
-                    node.labelY = p.readInt();
+                    node.labelX = p.readPosition("no x");
+                    node.labelY = p.readPosition("no y");
                 }
                 p.leaveBranch();
             }
@@ -45,7 +45,7 @@ void SkyLevel::read(Parser& p, const std::string& path) {
 }
 
 void SkyLevel::readText(const std::string& text, const std::string& path) {
-    Parser p(text);
+    Parser p(text, path);
     read(p, path);
 }
 

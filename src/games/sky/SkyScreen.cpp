@@ -97,8 +97,9 @@ void SkyScreen::loadLevel(int n) {
     background_ = cache.get("Sky\\bkg");
     {
         ScriptFile file = scripts_.open(n);
-        Parser parser(file.get());
-        level.read(parser, resolvePath(scripts_.path(n)));
+        const std::string path = resolvePath(scripts_.path(n));
+        Parser parser(file.get(), path);
+        level.read(parser, path);
     }
     picture_ = cache.get("sky\\" + level.picture);
     placeBackgroundStars();

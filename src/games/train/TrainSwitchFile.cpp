@@ -15,7 +15,11 @@ std::string value(Parser& parser, const char* what) {
     return token;
 }
 
-int number(Parser& parser) { return scriptAtoi(value(parser, "Number").c_str()); }
+int number(Parser& parser) {
+    const int v = scriptAtoi(value(parser, "Number").c_str());
+    if (v < -Parser::kFar || v > Parser::kFar) parser.fail("Number %d lies beyond %d", v, Parser::kFar);
+    return v;
+}
 
 std::string at(const TrainSwitch& sw, const TrainMode& mode) {
     return "switch at (" + std::to_string(sw.x + TrainSwitchFile::kHalfPicture) + ", " +

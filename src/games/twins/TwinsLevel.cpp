@@ -13,21 +13,21 @@ void readKeys(Parser& parser, TwinsLevel& level) {
             level.lid = parser.readString();
         } else if (parser.is("pos")) {
             TwinsLevel::Face face;
-            face.x = parser.readInt();
-            face.y = parser.readInt();
+            face.x = parser.readPosition("pos x");
+            face.y = parser.readPosition("pos y");
             if (static_cast<int>(level.faces.size()) < TwinsLevel::kMaxFaces) level.faces.push_back(face);
         } else if (parser.is("card_width")) {
-            level.cardWidth = parser.readInt();
+            level.cardWidth = parser.readInt("card_width", 0, Parser::kFar);
         } else if (parser.is("card_height")) {
-            level.cardHeight = parser.readInt();
+            level.cardHeight = parser.readInt("card_height", 0, Parser::kFar);
         } else if (parser.is("card_xspace")) {
-            level.xSpace = parser.readInt();
+            level.xSpace = parser.readInt("card_xspace", 0, Parser::kFar);
         } else if (parser.is("card_yspace")) {
-            level.ySpace = parser.readInt();
+            level.ySpace = parser.readInt("card_yspace", 0, Parser::kFar);
         } else if (parser.is("map_startx")) {
-            level.startX = parser.readInt();
+            level.startX = parser.readPosition("map_startx");
         } else if (parser.is("map_starty")) {
-            level.startY = parser.readInt();
+            level.startY = parser.readPosition("map_starty");
         } else if (parser.is("map_width")) {
             level.columns = parser.readInt();
         } else if (parser.is("map_height")) {

@@ -57,10 +57,24 @@ void HeadlessPlatform::writeCaptures(bool atEnd) {
     for (Capture& c : config_.captures) {
         if (c.done || ticksRun <= c.tick) continue;
         c.done = true;
-        if (!writePng565(c.path, lastFrame_.data(), kFrameWidth, kFrameHeight, kFrameWidth))
+        if (!writePng565(c.path, lastFrame_.data(), kFrameWidth, kFrameHeight, kFrameWidth)) {
             std::fprintf(stderr, "quillmoor: cannot write screenshot %s\n", c.path.c_str());
+            ++captureFailures_;
+        }
     }
     (void)atEnd;
+}
+
+int HeadlessPlatform::finishCaptures() {
+    writeCaptures(true);
+    for (Capture& c : config_.captures) {
+        if (c.done) continue;
+        c.done = true;
+        std::fprintf(stderr, "quillmoor: screenshot %s at tick %llu not taken: the run ended after %llu ticks\n",
+                     c.path.c_str(), static_cast<unsigned long long>(c.tick), static_cast<unsigned long long>(ticksRun));
+        ++captureFailures_;
+    }
+    return captureFailures_;
 }
 
 bool HeadlessPlatform::pollEvent(Event& event) {

@@ -80,12 +80,17 @@ public:
     void loseSurfacesOnNextPresent() { loseNext_ = true; }
     const std::vector<uint16_t>& lastFrame() const { return lastFrame_; }
     int framesPresented() const { return framesPresented_; }
+    // After the run: writes what is still due, reports (on stderr) every
+    // screenshot that could not be written or fell after the last tick, and
+    // returns how many there were.
+    int finishCaptures();
     const std::string& lastMessage() const { return lastMessage_; }
     bool windowOpen() const { return windowOpen_; }
     WindowOptions windowOptions() const { return windowOptions_; }
 
 private:
     void writeCaptures(bool atEnd);
+    int captureFailures_ = 0;
 
     Config config_;
     size_t nextEntry_ = 0;

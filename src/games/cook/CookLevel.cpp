@@ -1,0 +1,24 @@
+#include "games/cook/CookLevel.h"
+
+#include "data/Parser.h"
+
+void CookLevel::read(Parser& parser) {
+    constexpr double kFast = Parser::kFar;  // pixels per tick
+    while (parser.nextBranch()) {
+        if (parser.is("plateFullSpeed"))
+            plateFullSpeed = static_cast<float>(parser.readFloat("plateFullSpeed", 0, kFast));
+        else if (parser.is("plateEmptySpeed"))
+            plateEmptySpeed = static_cast<float>(parser.readFloat("plateEmptySpeed", 0, kFast));
+        else if (parser.is("pigHungrySpeed"))
+            pigHungrySpeed = static_cast<float>(parser.readFloat("pigHungrySpeed", 0, kFast));
+        else if (parser.is("pigEatingSpeed"))
+            pigEatingSpeed = static_cast<float>(parser.readFloat("pigEatingSpeed", 0, kFast));
+        else if (parser.is("pigEatingTime"))
+            pigEatingTime = parser.readFloatAsInt("pigEatingTime", 0, Parser::kFar);
+        else if (parser.is("pigsToFeed"))
+            pigsToFeed = parser.readFloatAsInt("pigsToFeed", 0, kMaxPigsToFeed);
+        else if (parser.is("pigsOnScreen"))
+            pigsOnScreen = parser.readFloatAsInt("pigsOnScreen", 0, kMaxPigsOnScreen);
+        parser.leaveBranch();
+    }
+}
