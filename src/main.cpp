@@ -9,6 +9,7 @@
 #include "app/Options.h"
 #include "game/AdventureScreen.h"
 #include "game/LogoScreen.h"
+#include "game/Monkey.h"
 #include "games/RegisterGames.h"
 #include "platform/Replay.h"
 #include "platform/headless/HeadlessPlatform.h"
@@ -35,6 +36,7 @@ int main(int argc, char** argv) {
     screens.logo = [] { return std::make_unique<LogoScreen>("_brightoak"); };
     screens.game = [] { return std::make_unique<AdventureScreen>(); };
 
+    std::unique_ptr<Monkey> monkey;
     std::unique_ptr<platform::Platform> plat;
     platform::HeadlessPlatform* headless = nullptr;
     if (options.headless) {
@@ -49,12 +51,17 @@ int main(int argc, char** argv) {
         for (const ScreenshotRequest& s : options.screenshots) config.captures.push_back({s.tick, s.path, false});
         config.maxTicks = options.maxTicks;
         config.loseSurfacesAt = options.loseSurfacesAt;
+        if (options.monkeySeed >= 0) {
+            monkey = std::make_unique<Monkey>(static_cast<uint32_t>(options.monkeySeed), options.maxTicks);
+            config.driver = [&monkey](uint64_t tick, std::vector<platform::Event>& out) { monkey->drive(tick, out); };
+        }
         auto h = std::make_unique<platform::HeadlessPlatform>(std::move(config));
         headless = h.get();
         plat = std::move(h);
     } else {
-        if (!options.replayPath.empty() || !options.screenshots.empty() || options.maxTicks >= 0) {
-            std::fprintf(stderr, "quillmoor: --replay, --screenshot and --max-ticks need --headless\n");
+        if (!options.replayPath.empty() || !options.screenshots.empty() || options.maxTicks >= 0 ||
+            options.monkeySeed >= 0) {
+            std::fprintf(stderr, "quillmoor: --replay, --screenshot, --max-ticks and --monkey need --headless\n");
             return 2;
         }
         plat = std::make_unique<platform::SdlPlatform>();

@@ -37,7 +37,8 @@ std::string usageText(const char* program) {
            "                         save the frame shown after tick TICK (repeatable)\n"
            "  --max-ticks N          end the run after N logic ticks\n"
            "  --data DIR             the directory that holds data_demo (default: .)\n"
-           "  --lose-surfaces TICK   headless: report lost surfaces after tick TICK\n";
+           "  --lose-surfaces TICK   headless: report lost surfaces after tick TICK\n"
+           "  --monkey SEED          headless: play random input (a long unattended run)\n";
 }
 
 bool parseOptions(int argc, char** argv, Options& o, std::string& error) {
@@ -60,6 +61,12 @@ bool parseOptions(int argc, char** argv, Options& o, std::string& error) {
             o.headless = true;
         } else if (a == "--designer") {
             o.designer = true;
+        } else if (a == "--monkey") {
+            if (!value(v)) return false;
+            if (!parseTick(v, o.monkeySeed) || o.monkeySeed > 0xFFFFFFFFll) {
+                error = "--monkey needs a seed from 0 to 4294967295, not '" + v + "'";
+                return false;
+            }
         } else if (a == "--mute") {
             o.mute = true;
         } else if (a == "--reset-progress") {

@@ -15,6 +15,7 @@ struct Options {
     bool version = false;
     bool headless = false;
     bool designer = false;      // designer mode for this run
+    int64_t monkeySeed = -1;    // headless: random input from this seed
     bool mute = false;          // no sound at all for this run
     bool resetProgress = false; // start a new collection of map pieces
     std::string replayPath;

@@ -1,5 +1,7 @@
 #include "app/Settings.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <cstring>

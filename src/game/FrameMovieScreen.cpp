@@ -43,7 +43,7 @@ void FrameMovieScreen::startWipeOut() {
 
 void FrameMovieScreen::update() {
     ++ticks;
-    if (intro && skipInput()) startWipeOut();
+    if (intro && state != 2 && skipInput()) startWipeOut();  // not again once it runs
     if (state == 0) {
         if (wipe_.step()) {
             state = 1;

@@ -32,7 +32,9 @@ void MovieScreen::startWipeOut() {
 }
 
 void MovieScreen::update() {
-    if (skipInput()) startWipeOut();
+    // A skip starts the wipe out; once it runs, further clicks must not start
+    // it again, or a child who keeps clicking would never leave the movie.
+    if (state != 2 && skipInput()) startWipeOut();
     if (state == 0) {
         if (wipe_.step()) {
             state = 1;

@@ -2,6 +2,7 @@
 
 #include <strings.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -26,9 +27,16 @@ namespace {
 bool sameText(const std::string& a, const std::string& b) { return strcasecmp(a.c_str(), b.c_str()) == 0; }
 }  // namespace
 
-ActiveScreen::ActiveScreen() = default;
+namespace {
+std::vector<ActiveScreen*> gLive;
+}  // namespace
+
+const std::vector<ActiveScreen*>& ActiveScreen::liveScreens() { return gLive; }
+
+ActiveScreen::ActiveScreen() { gLive.push_back(this); }
 
 ActiveScreen::~ActiveScreen() {
+    gLive.erase(std::remove(gLive.begin(), gLive.end(), this), gLive.end());
     for (Canner& c : canners) c.setTarget(static_cast<Bitmap*>(nullptr));
     bitmapCache().release(background);
     clearScreen();

@@ -94,6 +94,10 @@ public:
 
     const std::string& screenName() const { return name; }
 
+    // Every active screen that exists now, oldest first: the newest is the
+    // one the child sees (a location, a dialog over it, or a game).
+    static const std::vector<ActiveScreen*>& liveScreens();
+
     std::string name;
     Bitmap* background = nullptr;
     int cannerCount = 0;

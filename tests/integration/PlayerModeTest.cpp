@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <set>
 #include <sstream>
 
 #include "app/Application.h"
@@ -256,6 +257,46 @@ TEST_F(PlayerModeTest, EveryGameIsLeftByItsBackButtonWithTheMusicOfEscape) {
         EXPECT_TRUE(door) << g.name << ": the pointer is not the door over the back button";
     }
     EXPECT_EQ(games, 16);
+}
+
+}  // namespace
+
+namespace {
+
+// Three monkeys play 20,000 ticks each, as a child in player mode would, on a
+// copy of the data: every run ends well, nothing under the data changes, the
+// memory stays flat, and the monkeys get around the world.
+TEST_F(PlayerModeTest, MonkeysPlayLongRunsWithoutHarm) {
+    const fs::path root = linkedCopy();
+    const auto before = snapshot(root);
+    const fs::path work = root.string() + "-runs";
+    fs::create_directories(work);
+    for (const int seed : {1, 2, 3}) {
+        const fs::path trace = work / ("monkey" + std::to_string(seed) + ".trace");
+        const std::string command = "cd '" + work.string() + "' && XDG_DATA_HOME='" + work.string() + "/data' '" +
+                                    QM_BINARY_DIR + "/quillmoor' --headless --monkey " + std::to_string(seed) +
+                                    " --max-ticks 20000 --data '" + root.string() + "' --trace '" + trace.string() +
+                                    "' > /dev/null 2> '" + work.string() + "/stderr'";
+        EXPECT_EQ(std::system(command.c_str()), 0) << seed << ": " << fileText(work / "stderr");
+        const std::string t = fileText(trace);
+        EXPECT_EQ(t.find(" error "), std::string::npos) << seed;
+        long first = 0, end = 0;
+        const size_t f = t.find("monkey-rss first "), e = t.find("monkey-rss end ");
+        ASSERT_NE(f, std::string::npos) << seed;
+        ASSERT_NE(e, std::string::npos) << seed;
+        first = std::atol(t.c_str() + f + 17);
+        end = std::atol(t.c_str() + e + 15);
+        EXPECT_LE(end, first + first / 10) << seed << ": resident memory grew from " << first << " kB to " << end
+                                           << " kB";
+        std::set<std::string> places;
+        std::istringstream lines(t);
+        for (std::string line; std::getline(lines, line);)
+            if (const size_t at = line.find(" location "); at != std::string::npos) places.insert(line.substr(at + 10));
+        EXPECT_GE(places.size(), 5u) << seed << ": the monkey stayed near the start";
+        EXPECT_NE(t.find(" game "), std::string::npos) << seed << ": no game was played";
+    }
+    EXPECT_EQ(snapshot(root), before);
+    fs::remove_all(work);
 }
 
 }  // namespace

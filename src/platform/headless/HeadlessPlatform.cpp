@@ -93,6 +93,11 @@ bool HeadlessPlatform::pollEvent(Event& event) {
         event = entries[nextEntry_++].event;
         return true;
     }
+    if (config_.driver && ticksRun != lastDriven_) {
+        lastDriven_ = ticksRun;
+        config_.driver(ticksRun, injected_);
+        if (!injected_.empty()) return pollEvent(event);
+    }
     return false;
 }
 

@@ -5,6 +5,7 @@
 // of the virtual clock.
 
 #include <cstdint>
+#include <functional>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -43,6 +44,9 @@ public:
         std::vector<Capture> captures;
         int64_t maxTicks = -1;
         int64_t loseSurfacesAt = -1;
+        // Called once a tick, when nothing else is waiting, for input made up
+        // as the run goes (the monkey): the events it adds are delivered next.
+        std::function<void(uint64_t tick, std::vector<Event>& out)> driver;
         PixelMasks masks;
         bool audio = true;
     };
@@ -94,6 +98,7 @@ private:
 
     Config config_;
     size_t nextEntry_ = 0;
+    uint64_t lastDriven_ = ~0ull;
     std::vector<Event> injected_;
     uint64_t counter_ = 0;
     uint64_t audioCounts_ = 0;
