@@ -26,8 +26,9 @@ for size in 48 128 256; do
   icon="$prefix/share/icons/hicolor/${size}x${size}/apps/quillmoor.png"
   [ -f "$icon" ] || fail "no ${size}x${size} icon"
   # PNG: width and height are the big-endian words at bytes 16 and 20.
-  dims="$(od -An -tu1 -j16 -N8 "$icon" | tr -s ' ')"
-  [ "$dims" = " 0 0 0 $size 0 0 0 $size" ] || fail "$icon is not ${size}x${size} ($dims)"
+  read -r a b c d e f g h < <(od -An -tu1 -j16 -N8 "$icon")
+  width=$(((a << 24) | (b << 16) | (c << 8) | d)) height=$(((e << 24) | (f << 16) | (g << 8) | h))
+  [ "$width.$height" = "$size.$size" ] || fail "$icon is ${width}x${height}, not ${size}x${size}"
 done
 
 if command -v desktop-file-validate >/dev/null; then
