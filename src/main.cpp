@@ -7,10 +7,12 @@
 #include "app/Application.h"
 #include "app/Exception.h"
 #include "app/Options.h"
+#include "data/DataLocation.h"
 #include "game/AdventureScreen.h"
 #include "game/LogoScreen.h"
 #include "game/Monkey.h"
 #include "games/RegisterGames.h"
+#include "platform/Platform.h"
 #include "platform/Replay.h"
 #include "platform/headless/HeadlessPlatform.h"
 #include "platform/sdl/SdlPlatform.h"
@@ -22,8 +24,10 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "quillmoor: %s\n%s", error.c_str(), usageText(argv[0]).c_str());
         return 2;
     }
+    const std::vector<DataPlace> places = dataSearchPath(options.dataDirectory);
     if (options.help) {
-        std::printf("%s", usageText(argv[0]).c_str());
+        std::printf("%s\nThe data set (data_demo) is taken from the first of these that holds it:\n%s",
+                    usageText(argv[0]).c_str(), describePlaces(places).c_str());
         return 0;
     }
     if (options.version) {
@@ -66,6 +70,24 @@ int main(int argc, char** argv) {
         }
         plat = std::make_unique<platform::SdlPlatform>();
     }
+
+    // The data set: an installed one is never written to; designer saves go
+    // to the user's copy of the files instead.
+    DataPlace data;
+    std::string notes;
+    const bool found = chooseDataPlace(places, data, notes);
+    for (size_t start = 0, end; (end = notes.find('\n', start)) != std::string::npos; start = end + 1)
+        std::fprintf(stderr, "quillmoor: %s\n", notes.substr(start, end - start).c_str());
+    if (!found) {
+        const std::string message =
+            "No game data: none of these places holds data_demo:\n" + describePlaces(places) +
+            "Give the directory that holds it with --data DIR or $QUILLMOOR_DATA.";
+        std::fprintf(stderr, "quillmoor: %s\n", message.c_str());
+        plat->showMessage("Error", message);
+        return 1;
+    }
+    options.dataDirectory = data.directory;
+    if (data.installed) options.dataOverlay = platform::userDataDirectory();
     const int status = runProgram(options, *plat, screens);
     // A screenshot asked for and not written fails the run.
     if (headless && headless->finishCaptures() > 0 && status == 0) return 1;

@@ -162,6 +162,7 @@ void showLoading() {
 int runProgram(const Options& options, platform::Platform& plat, const ScreenFactories& screens) {
     platform::setCurrent(&plat);
     if (!options.dataDirectory.empty()) setDataRoot(options.dataDirectory);
+    setOverlayRoot(options.dataOverlay);
     int status = 0;
     try {
         if (!options.tracePath.empty()) traceOpen(options.tracePath);

@@ -36,7 +36,7 @@ std::string usageText(const char* program) {
            "  --screenshot TICK:FILE.png\n"
            "                         save the frame shown after tick TICK (repeatable)\n"
            "  --max-ticks N          end the run after N logic ticks\n"
-           "  --data DIR             the directory that holds data_demo (default: .)\n"
+           "  --data DIR             the directory that holds data_demo (see below)\n"
            "  --lose-surfaces TICK   headless: report lost surfaces after tick TICK\n"
            "  --monkey SEED          headless: play random input (a long unattended run)\n";
 }

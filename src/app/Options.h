@@ -22,6 +22,7 @@ struct Options {
     std::string recordPath;
     std::string tracePath;
     std::string dataDirectory;  // holds "data_demo"; empty = working directory
+    std::string dataOverlay;    // holds the user's copies of data files; empty = none
     std::vector<ScreenshotRequest> screenshots;
     int64_t maxTicks = -1;      // -1: no limit
     int64_t loseSurfacesAt = -1;  // headless: report lost surfaces at this tick

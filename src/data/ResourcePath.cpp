@@ -28,6 +28,7 @@ const char* const kTemplates[] = {
 };
 
 std::string gRoot = ".";
+std::string gOverlay;
 std::map<std::string, std::vector<std::string>> gListings;
 
 const std::vector<std::string>& listing(const std::string& dir) {
@@ -72,12 +73,18 @@ const std::string& dataRoot() { return gRoot; }
 
 void clearPathCache() { gListings.clear(); }
 
-std::string resolvePath(const std::string& path) {
+namespace {
+// Resolves `path` under `root` (or from "/" when it is absolute), matching each
+// component exactly first, then ignoring letter case. `relative` receives the
+// path below the root as found on disk; `found` tells whether every component
+// exists.
+std::string resolveUnder(const std::string& root, const std::string& path, std::string& relative, bool& found) {
     std::string p = path;
     for (char& c : p)
         if (c == '\\') c = '/';
     const bool absolute = !p.empty() && p[0] == '/';
-    std::string dir = absolute ? "/" : gRoot;
+    std::string dir = absolute ? "/" : root;
+    relative.clear();
     bool lost = false;  // a component did not exist: keep the rest as written
     size_t start = absolute ? 1 : 0;
     while (start <= p.size()) {
@@ -89,12 +96,12 @@ std::string resolvePath(const std::string& path) {
             if (end == p.size()) break;
             continue;
         }
-        std::string found = part;
+        std::string match = part;
         if (!lost) {
             bool matched = false;
             for (const std::string& entry : listing(dir)) {
                 if (entry == part) {
-                    found = entry;
+                    match = entry;
                     matched = true;
                     break;
                 }
@@ -102,7 +109,7 @@ std::string resolvePath(const std::string& path) {
             if (!matched) {
                 for (const std::string& entry : listing(dir)) {
                     if (strcasecmp(entry.c_str(), part.c_str()) == 0) {
-                        found = entry;
+                        match = entry;
                         matched = true;
                         break;
                     }
@@ -110,10 +117,45 @@ std::string resolvePath(const std::string& path) {
             }
             if (!matched) lost = true;
         }
-        dir = join(dir, found);
+        dir = join(dir, match);
+        relative = relative.empty() ? match : relative + "/" + match;
         if (end == p.size()) break;
     }
+    found = !lost;
     return dir;
+}
+
+bool isAbsolute(const std::string& path) { return !path.empty() && (path[0] == '/' || path[0] == '\\'); }
+}  // namespace
+
+void setOverlayRoot(const std::string& directory) {
+    gOverlay = directory;
+    clearPathCache();
+}
+
+const std::string& overlayRoot() { return gOverlay; }
+
+std::string resolvePath(const std::string& path) {
+    std::string relative;
+    bool found = false;
+    if (!gOverlay.empty() && !isAbsolute(path)) {
+        std::string own = resolveUnder(gOverlay, path, relative, found);
+        if (found) return own;
+    }
+    return resolveUnder(gRoot, path, relative, found);
+}
+
+std::string writablePath(const std::string& path) {
+    if (gOverlay.empty() || isAbsolute(path)) return resolvePath(path);
+    std::string relative;
+    bool found = false;
+    resolveUnder(gRoot, path, relative, found);
+    std::string unused;
+    const std::string target = resolveUnder(gOverlay, relative, unused, found);
+    const size_t slash = target.rfind('/');
+    if (slash != std::string::npos && slash > 0) makeDirectories(target.substr(0, slash));
+    clearPathCache();
+    return target;
 }
 
 FILE* openDataFile(const std::string& path, const char* mode) {

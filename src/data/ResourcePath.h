@@ -30,11 +30,22 @@ std::string resourcePath(int kind, const std::string& name);
 void setDataRoot(const std::string& directory);
 const std::string& dataRoot();
 
+// A second directory holding "data_demo", searched before the data root: the
+// user's own copies of data files, where designer saves go when the data set
+// itself is installed read-only. Empty (the default): no overlay.
+void setOverlayRoot(const std::string& directory);
+const std::string& overlayRoot();
+
 // Turns a data path ("data_demo\Bitmaps\cook\PIG.tga") into the path of the file
 // that exists on disk: backslashes become slashes and each component is found
-// ignoring letter case (directory listings are cached). When nothing matches,
-// the path as written (with slashes) under the data root is returned.
+// ignoring letter case (directory listings are cached). A file of the overlay
+// wins over the data root's. When nothing matches, the path as written (with
+// slashes) under the data root is returned.
 std::string resolvePath(const std::string& path);
+// The path a save of data file `path` writes: without an overlay the file
+// resolvePath finds; with one, the same relative path (as the data set spells
+// it on disk) under the overlay, whose missing directories are made.
+std::string writablePath(const std::string& path);
 // Forgets the cached directory listings (after files were created or renamed).
 void clearPathCache();
 

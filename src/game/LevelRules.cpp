@@ -38,7 +38,7 @@ int LevelScripts::levelKeyTarget(int level) const {
 }
 
 bool LevelScripts::save(int n, const std::string& text) const {
-    const std::string file = resolvePath(path(n));
+    const std::string file = writablePath(path(n));
     if (!writeFileAtomically(file, text)) {
         traceEvent("level-save-failed", n);
         showNotice("Cannot write script file: " + file);

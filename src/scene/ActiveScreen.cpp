@@ -172,7 +172,7 @@ std::string ActiveScreen::screenText() const {
 
 void ActiveScreen::saveScreen() {
     const std::string path = resourcePath(ResActiveScreen, name);
-    if (!writeFileAtomically(resolvePath(path), screenText()))
+    if (!writeFileAtomically(writablePath(path), screenText()))
         throw Exception("Cannot Create Active Screen File: %s", path.c_str());
 }
 

@@ -369,6 +369,21 @@ TEST_F(MowerUnitTest, EditorBlocksCellsAndSavesTheLevel) {
     tick({'1'});
     EXPECT_TRUE(game->level.isBlocked(3, 2));
     EXPECT_FALSE(game->level.isBlocked(0, 0));
+
+    // With a user overlay (an installed, read-only data set) the save goes
+    // there, spelt as the data set spells it, and reads find it first; the
+    // data set's own file stays as it was.
+    const std::filesystem::path overlay =
+        std::filesystem::temp_directory_path() / ("qm-overlay-" + std::to_string(getpid()));
+    setOverlayRoot(overlay.string());
+    game->level.blocked[5][5] = 1;
+    EXPECT_TRUE(game->saveLevel());
+    EXPECT_EQ(resolvePath("DATA_DEMO\\Bitmaps\\MOWER\\Map01.TXT"),
+              (overlay / "data_demo/bitmaps/mower/map01.txt").string());
+    EXPECT_NE(levelText(1).find("(block 5 5)"), std::string::npos);
+    setOverlayRoot("");
+    EXPECT_EQ(levelText(1), saved);
+    std::filesystem::remove_all(overlay);
 }
 
 TEST_F(MowerUnitTest, AFailedSaveKeepsTheOldFileAndSaysSo) {

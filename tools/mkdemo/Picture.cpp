@@ -14,7 +14,7 @@ const Color kKeyColour32 = Color::rgb(0, 255, 0);
 
 namespace {
 
-const std::vector<std::string> kOptions = {"size", "format", "canner", "at", "fps", "frames", "key", "note", "matte", "anm", "png"};
+const std::vector<std::string> kOptions = {"size", "format", "canner", "at", "fps", "frames", "key", "note", "matte", "anm", "png", "icons"};
 
 void sizeOf(const Node& n, int defaultW, int defaultH, int& w, int& h) {
     w = defaultW, h = defaultH;
@@ -24,7 +24,8 @@ void sizeOf(const Node& n, int defaultW, int defaultH, int& w, int& h) {
     }
 }
 
-void draw(const Node& n, Canvas& canvas, double time, std::vector<Shape>* shapes, double dx = 0, double dy = 0) {
+void draw(const Node& n, Canvas& canvas, double time, std::vector<Shape>* shapes, double dx = 0, double dy = 0,
+          double scale = 1) {
     Ctx ctx;
     ctx.cr = canvas.cr();
     ctx.time = time;
@@ -37,6 +38,7 @@ void draw(const Node& n, Canvas& canvas, double time, std::vector<Shape>* shapes
     cairo_restore(ctx.cr);
     cairo_save(ctx.cr);
     cairo_translate(ctx.cr, -dx, -dy);
+    cairo_scale(ctx.cr, scale, scale);
     drawElements(ctx, n, kOptions);
     cairo_restore(ctx.cr);
     canvas.flush();
@@ -97,6 +99,19 @@ void writePicture(const Node& n, const Canvas& canvas, const std::string& name, 
             png->fail("png names a file of the data directory");
         std::filesystem::create_directories(out.dataDir());
         canvas.writePng(out.path(file));
+        // (icons N...): the same drawing at N x N pixels for each size, as
+        // "icons/NxN/FILE", the layout of the desktop's icon themes.
+        if (const Node* sizes = n.child("icons")) {
+            for (size_t i = 0; i < sizes->values.size(); ++i) {
+                const int size = sizes->integer(i);
+                if (size < 16 || size > 512) sizes->fail("icon sizes must be 16..512");
+                Canvas scaled(size, size);
+                draw(n, scaled, 0, nullptr, 0, 0, static_cast<double>(size) / canvas.width());
+                const std::string dir = "icons/" + std::to_string(size) + "x" + std::to_string(size);
+                std::filesystem::create_directories(out.path(dir));
+                scaled.writePng(out.path(dir + "/" + file));
+            }
+        }
     }
 }
 

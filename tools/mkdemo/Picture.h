@@ -11,7 +11,8 @@
 // 24-bit with the colour key in the top-left pixel; "alpha" pictures are
 // 32-bit with soft edges. "(anm 1)" also writes the one-frame animation
 // file NAME.anm, so that an active screen can place the picture as a sprite;
-// "(png FILE)" also writes the picture as a PNG file in the data directory.
+// "(png FILE)" also writes the picture as a PNG file in the data directory;
+// "(icons N...)" draws it again at N x N as "icons/NxN/FILE".
 // Elements may move with time: canners, movies and
 // AVIs render the same description at successive moments.
 
