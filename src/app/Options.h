@@ -20,6 +20,7 @@ struct Options {
     std::string replayPath;
     std::string recordPath;
     std::string tracePath;
+    std::string language;       // "pl" or "en" for this run; empty = the settings' language
     std::string dataDirectory;  // holds "data_demo"; empty = working directory
     std::vector<ScreenshotRequest> screenshots;
     int64_t maxTicks = -1;      // -1: no limit

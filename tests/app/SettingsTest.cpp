@@ -44,7 +44,7 @@ TEST_F(SettingsTest, FirstRunCreatesTheUserFileWithDefaults) {
     EXPECT_EQ(s.highQualityEnabled, 1);
     EXPECT_EQ(readFile(dir / "quillmoor" / "settings.cfg"),
               "(musicEnabled 1)\n(highQualityEnabled 1)\n(scaling fit)\n(vsync 1)\n(designer 0)\n"
-              "(musicVolume 100)\n(effectsVolume 100)\n(voiceVolume 100)\n");
+              "(musicVolume 100)\n(effectsVolume 100)\n(voiceVolume 100)\n(language pl)\n");
 }
 
 TEST_F(SettingsTest, ExistingUserFileIsReadAndNeverRewritten) {
@@ -68,6 +68,15 @@ TEST_F(SettingsTest, ExistingUserFileIsReadAndNeverRewritten) {
         EXPECT_EQ(v.musicVolume, 40);
         EXPECT_EQ(v.voiceVolume, 0);
         EXPECT_EQ(v.effectsVolume, expected) << value;
+    }
+
+    // The language: pl or en; anything else keeps Polish.
+    for (const auto& [value, expected] :
+         std::vector<std::pair<std::string, std::string>>{{"en", "en"}, {"pl", "pl"}, {"EN", "pl"}, {"de", "pl"}}) {
+        writeFile(dir / "settings.cfg", "(language " + value + ")\n");
+        Settings l;
+        loadUserSettings(dir.string(), l);
+        EXPECT_EQ(l.language, expected) << value;
     }
 }
 

@@ -97,6 +97,7 @@ void writePicture(const Node& n, const Canvas& canvas, const std::string& name, 
             png->fail("png names a file of the data directory");
         std::filesystem::create_directories(out.dataDir());
         canvas.writePng(out.path(file));
+        out.written(file);
     }
 }
 
