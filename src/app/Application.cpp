@@ -3,12 +3,14 @@
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include <filesystem>
 #include <memory>
 
 #include "app/DesignerMode.h"
 #include "app/EventPump.h"
 #include "app/Exception.h"
 #include "app/FrameTimer.h"
+#include "app/Language.h"
 #include "app/Progress.h"
 #include "app/Screen.h"
 #include "app/Trace.h"
@@ -59,6 +61,31 @@ platform::WindowIcon windowIcon() {
 
 uint32_t randomSeed() { return gSeed; }
 
+namespace {
+// The data root before the language moved it, given back at shutdown.
+std::string gRootBeforeLanguage;
+bool gLanguageMovedRoot = false;
+
+// The language of this run (--lang, else the settings) and its data set: a
+// language other than Polish reads "<root>/lang/<code>/data_demo" when that
+// set exists there, and the root itself otherwise (so --data may also name an
+// English set directly).
+void chooseLanguage(const Options& options) {
+    Language language = Language::Polish;
+    parseLanguage(options.language.empty() ? gSettings.language : options.language, language);
+    setLanguage(language);
+    const std::string folder = languageFolder(language);
+    if (folder.empty()) return;
+    const std::string root = dataRoot() + "/" + folder;
+    std::error_code error;
+    if (!std::filesystem::is_directory(root + "/data_demo", error)) return;
+    gRootBeforeLanguage = dataRoot();
+    gLanguageMovedRoot = true;
+    setDataRoot(root);
+    trace("language %s %s", languageCode(language), folder.c_str());
+}
+}  // namespace
+
 void initApplication(const Options& options) {
     platform::Platform& plat = platform::current();
     gStarted = true;
@@ -68,6 +95,7 @@ void initApplication(const Options& options) {
     for (int& piece : mapPieces) piece = 0;
     loadUserSettings(platform::settingsDirectory(), gSettings);
     loadConfigFile("config.cfg", gSettings);
+    chooseLanguage(options);
     gShowFps = gSettings.showfps != 0;
     setDesignerMode(options.designer || gSettings.designer == 1);
     if (designerMode()) trace("designer-mode");
@@ -137,6 +165,8 @@ void shutdownApplication() {
     destroyMusicPlayer();
     shutdownSound();
     platform::releaseFonts();
+    if (gLanguageMovedRoot) setDataRoot(gRootBeforeLanguage);
+    gLanguageMovedRoot = false;
 }
 
 void restoreCachedPictures() { bitmapCache().reloadAll(); }

@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "platform/Replay.h"
+#include "app/Language.h"
 
 namespace {
 // A tick number: digits only, at most replay::kMaxTick (a number that
@@ -37,6 +38,8 @@ std::string usageText(const char* program) {
            "                         save the frame shown after tick TICK (repeatable)\n"
            "  --max-ticks N          end the run after N logic ticks\n"
            "  --data DIR             the directory that holds data_demo (see below)\n"
+           "  --lang pl|en           the language of this run (data from DIR/lang/en for en);\n"
+           "                         also (language en) in settings.cfg\n"
            "  --lose-surfaces TICK   headless: report lost surfaces after tick TICK\n"
            "  --monkey SEED          headless: play random input (a long unattended run)\n";
 }
@@ -79,6 +82,14 @@ bool parseOptions(int argc, char** argv, Options& o, std::string& error) {
             if (!value(o.tracePath)) return false;
         } else if (a == "--data") {
             if (!value(o.dataDirectory)) return false;
+        } else if (a == "--lang") {
+            if (!value(v)) return false;
+            Language language;
+            if (!parseLanguage(v, language)) {
+                error = "--lang needs pl or en, not '" + v + "'";
+                return false;
+            }
+            o.language = v;
         } else if (a == "--max-ticks") {
             if (!value(v)) return false;
             if (!parseTick(v, o.maxTicks)) {

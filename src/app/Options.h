@@ -21,6 +21,7 @@ struct Options {
     std::string replayPath;
     std::string recordPath;
     std::string tracePath;
+    std::string language;       // "pl" or "en" for this run; empty = the settings' language
     std::string dataDirectory;  // holds "data_demo"; empty = working directory
     std::string dataOverlay;    // holds the user's copies of data files; empty = none
     std::vector<ScreenshotRequest> screenshots;

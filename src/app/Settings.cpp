@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "app/Exception.h"
+#include "app/Language.h"
 #include "data/Parser.h"
 #include "data/ResourcePath.h"
 
@@ -64,6 +65,7 @@ std::string defaultsText(const Settings& s) {
     w.branch("musicVolume").value(s.musicVolume).end();
     w.branch("effectsVolume").value(s.effectsVolume).end();
     w.branch("voiceVolume").value(s.voiceVolume).end();
+    w.branch("language").value(s.language).end();
     return w.text();
 }
 }  // namespace
@@ -103,6 +105,9 @@ void loadUserSettings(const std::string& directory, Settings& settings) {
                 read.effectsVolume = volumePercent(parser.readString(), Settings().effectsVolume);
             } else if (parser.is("voiceVolume")) {
                 read.voiceVolume = volumePercent(parser.readString(), Settings().voiceVolume);
+            } else if (parser.is("language")) {
+                Language language;
+                read.language = parseLanguage(parser.readString(), language) ? languageCode(language) : "pl";
             } else if (parser.is("scaling")) {
                 std::string v = parser.readString();
                 if (v == "integer")

@@ -1,8 +1,8 @@
 #pragma once
 // The program's settings: "config.cfg" in the working directory (fullscreen,
 // showfps; never written by the program) and the per-user settings file
-// (musicEnabled, highQualityEnabled, the display options, designer and the three
-// volumes), which is created
+// (musicEnabled, highQualityEnabled, the display options, designer, the three
+// volumes and the language), which is created
 // with its defaults on the first run and read on every later one.
 
 #include <string>
@@ -24,6 +24,9 @@ struct Settings {
     int musicVolume = 100;
     int effectsVolume = 100;
     int voiceVolume = 100;
+    // "pl" (the default) or "en": the data set and the texts the code draws.
+    // Anything else keeps "pl".
+    std::string language = "pl";
 };
 
 // Reads "config.cfg"-style settings. A missing file leaves the defaults; a

@@ -7,6 +7,7 @@
 #include <strings.h>
 
 #include "app/Exception.h"
+#include "app/Language.h"
 #include "check/ScreenFile.h"
 #include "data/ResourcePath.h"
 #include "game/BackButton.h"
@@ -32,8 +33,24 @@ namespace check {
 
 namespace {
 
-// The banner texts "Poziom %d", "Brawo! Zadanie wykonane." and "Czas gry: %d/%d".
-const char* const kBannerCharacters = "Poziom Brawo! Zadanie wykonane. Czas gry: 0123456789/";
+// The letters of the banner texts of both languages ("Poziom %d", "Level %d"
+// and so on) and the digits: the font must hold all of them, whichever
+// language the data set is played in.
+std::string bannerCharacters() {
+    std::string all = "0123456789";
+    for (Language language : {Language::Polish, Language::English}) {
+        const UiTexts& t = uiTexts(language);
+        for (const char* text : {t.level, t.done, t.playTime})
+            for (const char* c = text; *c; ++c)
+                if (*c == '%' && c[1] == 'd')
+                    ++c;
+                else
+                    all += *c;
+    }
+    return all;
+}
+
+const std::string kBannerCharacters = bannerCharacters();
 
 std::string numbered(const char* format, int n) {
     char name[96];

@@ -8,6 +8,7 @@
 
 #include "app/DesignerMode.h"
 #include "app/Exception.h"
+#include "app/Language.h"
 #include "app/Notice.h"
 #include "app/Screen.h"
 #include "app/Trace.h"
@@ -329,7 +330,7 @@ void ActiveScreen::drawEditOverlay() {
     DrawContext dc(*target);
     for (size_t i = 0; i < sprites_.size(); ++i) sprites_[i]->drawEditFrame(dc);
     dc.setTextColour(Rgb{100, 0, 0});
-    dc.textOut(5, 460, "EDIT MODE");
+    dc.textOut(5, 460, uiTexts().editMode);
     char text[64];
     std::snprintf(text, sizeof text, "[%d,%d]", input().mouseX, input().mouseY);
     dc.setTextColour(Rgb{0, 0, 0});

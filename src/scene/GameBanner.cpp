@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "app/Language.h"
 #include "scene/LineFormat.h"
 
 GameBanner::GameBanner() {
@@ -22,15 +23,15 @@ void GameBanner::show(const std::string& message) {
 void GameBanner::showLevel(int n) {
     level = n;
     char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "Poziom %d", n);
+    std::snprintf(buffer, sizeof buffer, uiTexts().level, n);
     show(buffer);
 }
 
-void GameBanner::showDone() { show("Brawo! Zadanie wykonane."); }
+void GameBanner::showDone() { show(uiTexts().done); }
 
 void GameBanner::showTime(int a, int b) {
     char buffer[48];
-    std::snprintf(buffer, sizeof buffer, "Czas gry: %d/%d", a, b);
+    std::snprintf(buffer, sizeof buffer, uiTexts().playTime, a, b);
     show(buffer);
 }
 

@@ -18,9 +18,12 @@ public:
 
     // Centres the text (cut to 63 characters) and starts typing it.
     void show(const std::string& message);
-    void showLevel(int n);  // "Poziom %d"
-    void showDone();        // "Brawo! Zadanie wykonane."
-    void showTime(int a, int b);  // "Czas gry: %d/%d"
+    // The texts come from the language's table: "Poziom %d" / "Level %d",
+    // "Brawo! Zadanie wykonane." / "Well done! Task complete.",
+    // "Czas gry: %d/%d" / "Play time: %d/%d".
+    void showLevel(int n);
+    void showDone();
+    void showTime(int a, int b);
     void hide() { state = Hidden; }
     bool isVisible() const { return state != Hidden; }
 

@@ -44,7 +44,7 @@ TEST_F(SettingsTest, FirstRunCreatesTheUserFileWithDefaults) {
     EXPECT_EQ(s.highQualityEnabled, 1);
     EXPECT_EQ(readFile(dir / "quillmoor" / "settings.cfg"),
               "(musicEnabled 1)\n(highQualityEnabled 1)\n(scaling fit)\n(vsync 1)\n(designer 0)\n"
-              "(musicVolume 100)\n(effectsVolume 100)\n(voiceVolume 100)\n");
+              "(musicVolume 100)\n(effectsVolume 100)\n(voiceVolume 100)\n(language pl)\n");
 }
 
 TEST_F(SettingsTest, ExistingUserFileIsReadAndNeverRewritten) {
@@ -77,6 +77,15 @@ TEST_F(SettingsTest, ExistingUserFileIsReadAndNeverRewritten) {
     loadUserSettings(dir.string(), d);
     EXPECT_EQ(d.musicEnabled, 1);
     EXPECT_TRUE(fs::is_symlink(dir / "settings.cfg"));
+
+    // The language: pl or en; anything else keeps Polish.
+    for (const auto& [value, expected] :
+         std::vector<std::pair<std::string, std::string>>{{"en", "en"}, {"pl", "pl"}, {"EN", "pl"}, {"de", "pl"}}) {
+        writeFile(dir / "settings.cfg", "(language " + value + ")\n");
+        Settings l;
+        loadUserSettings(dir.string(), l);
+        EXPECT_EQ(l.language, expected) << value;
+    }
 }
 
 TEST_F(SettingsTest, BrokenUserFileKeepsTheDefaults) {

@@ -2,8 +2,10 @@
 // driver looks at the screen that runs and clicks the areas that lead on.
 // It visits every location, sees every first-visit movie once, opens every
 // built game through its description dialog, collects the hidden map pieces
-// and leaves through the exit. Screenshots of the main screens are written to
-// <build>/tour/ for people to look at.
+// and leaves through the exit. It walks the Polish world and the English one
+// (same places, same areas, other pictures and voices). Screenshots of the
+// main screens are written to <build>/tour/ and <build>/tour/en/ for people
+// to look at.
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -121,14 +123,20 @@ struct World {
     }
 };
 
-class WorldTourTest : public ::testing::Test {
+// The language of the walk: "pl" (the root's data_demo) or "en" (lang/en).
+class WorldTourTest : public ::testing::TestWithParam<std::string> {
 protected:
+    bool english() const { return GetParam() == "en"; }
+    std::string tourDir() const { return dataRootDir() + (english() ? "/tour/en" : "/tour"); }
+
     void SetUp() override {
         if (!haveData()) GTEST_SKIP() << "no generated data_demo in " << dataRootDir();
+        if (english() && !std::filesystem::exists(dataRootDir() + "/lang/en/data_demo/ascreen/a_start.as"))
+            GTEST_SKIP() << "no generated English data set in " << dataRootDir() << "/lang/en";
         setDataRoot(dataRootDir());
         registerGames();
         resetAdventureState();
-        mkdir((dataRootDir() + "/tour").c_str(), 0755);
+        std::filesystem::create_directories(tourDir());
         // The tour starts as a new child: progress of its own, none found yet.
         progressDir_ = ::testing::TempDir() + "/qm-tour-" + std::to_string(::getpid());
         std::filesystem::remove_all(progressDir_);
@@ -149,14 +157,14 @@ protected:
 
     void shot(DrivenPlatform& p, const std::string& name) {
         if (shots_.insert(name).second && !p.lastFrame().empty())
-            platform::writePng565(dataRootDir() + "/tour/" + name + ".png", p.lastFrame().data(), 640, 480, 640);
+            platform::writePng565(tourDir() + "/" + name + ".png", p.lastFrame().data(), 640, 480, 640);
     }
 
     std::set<std::string> shots_;
     std::string progressDir_, oldDataHome_;
 };
 
-TEST_F(WorldTourTest, VisitsEveryPlaceSeesEveryMovieAndLeavesThroughTheExit) {
+TEST_P(WorldTourTest, VisitsEveryPlaceSeesEveryMovieAndLeavesThroughTheExit) {
     World world;
     world.read("a_start");
     const auto steps = world.tour("a_start");
@@ -261,6 +269,7 @@ TEST_F(WorldTourTest, VisitsEveryPlaceSeesEveryMovieAndLeavesThroughTheExit) {
     };
 
     Options options;
+    options.language = GetParam();
     ScreenFactories screens;
     screens.logo = [] { return std::make_unique<LogoScreen>("_brightoak"); };
     screens.game = [] { return std::make_unique<AdventureScreen>(); };
@@ -311,6 +320,12 @@ TEST_F(WorldTourTest, VisitsEveryPlaceSeesEveryMovieAndLeavesThroughTheExit) {
     EXPECT_EQ(savedPieces, found);
     EXPECT_GE(count("screen-enter BookMapScreen"), 1u);
     EXPECT_EQ(count("command #"), 1u);
+    // The English walk read the English set; the Polish one stayed at the root.
+    EXPECT_EQ(count("language en lang/en"), english() ? 1u : 0u);
+    EXPECT_EQ(dataRoot(), dataRootDir()) << "the language's data root outlived the run";
 }
+
+INSTANTIATE_TEST_SUITE_P(Languages, WorldTourTest, ::testing::Values("pl", "en"),
+                         [](const ::testing::TestParamInfo<std::string>& info) { return info.param; });
 
 }  // namespace

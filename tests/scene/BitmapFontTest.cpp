@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/Language.h"
 #include "audio/Sound.h"
 #include "gfx/Bitmap.h"
 #include "scene/GameBanner.h"
@@ -112,6 +113,19 @@ TEST_F(BitmapFontTest, BannerTypesHoldsBlinksAndHides) {
         EXPECT_FALSE(banner.isVisible());
         banner.show(std::string(100, 'o'));
         EXPECT_EQ(banner.length, 63);
+
+        // The English table; the banner is centred on its own text.
+        setLanguage(Language::English);
+        banner.showLevel(3);
+        EXPECT_EQ(banner.text, "Level 3");
+        EXPECT_EQ(banner.x, (640 - banner.font.textWidth("Level 3")) / 2);
+        banner.showDone();
+        EXPECT_EQ(banner.text, "Well done! Task complete.");
+        banner.showTime(12, 40);
+        EXPECT_EQ(banner.text, "Play time: 12/40");
+        setLanguage(Language::Polish);
+        banner.showDone();
+        EXPECT_EQ(banner.text, "Brawo! Zadanie wykonane.");
     }
     shutdownSound();
 }

@@ -7,8 +7,10 @@
 #include <filesystem>
 #include <fstream>
 #include <set>
+#include <sstream>
 
 #include "mkdemo/Art.h"
+#include "mkdemo/RenderCache.h"
 
 namespace mkdemo {
 
@@ -21,8 +23,7 @@ const Color kAsphalt = Color::rgb(96, 100, 112), kKerb = Color::rgb(200, 200, 20
 std::set<std::pair<int, int>> blockedCells(const Node& n, const std::string& level) {
     const std::filesystem::path file =
         std::filesystem::path(n.file).parent_path().parent_path() / "bitmaps" / "domino" / (level + ".txt");
-    std::ifstream in(file);
-    if (!in) n.fail("cannot read " + file.string());
+    std::istringstream in(readDependency(n, file.string()));
     std::set<std::pair<int, int>> cells;
     std::string word;
     while (in >> word) {

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "mkdemo/Art.h"
+#include "mkdemo/Translation.h"
 
 namespace mkdemo {
 
@@ -181,7 +182,7 @@ void burst(Ctx& ctx, const Node& n) {
         st.color = Color::rgb(230, 40, 40);
         st.outlineWidth = 4;
         st.outline = Color::rgb(255, 255, 255);
-        drawText(cr, 0, -32, "Ojej!", st);
+        drawText(cr, 0, -32, translated("Ojej!"), st);
     } else {
         // A ribbon with folded ends.
         for (int side = -1; side <= 1; side += 2) {
@@ -199,7 +200,7 @@ void burst(Ctx& ctx, const Node& n) {
         st.size = 44;
         st.color = Color::rgb(255, 240, 120);
         st.outlineWidth = 4;
-        drawText(cr, 0, -30, "Brawo!", st);
+        drawText(cr, 0, -30, translated("Brawo!"), st);
         for (int i = 0; i < 5; ++i) {
             double a = -M_PI * 0.9 + i * M_PI * 0.2;
             drawStar(cr, std::cos(a) * 168, std::sin(a) * 44 - 6, 13, 5.5, Color::rgb(255, 220, 70), 2.5);

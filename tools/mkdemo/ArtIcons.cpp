@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "mkdemo/Art.h"
+#include "mkdemo/Translation.h"
 
 namespace mkdemo {
 
@@ -17,7 +18,7 @@ std::string gameTitle(const std::string& code) {
         {"F", "Kolejka"},
     };
     auto it = titles.find(code);
-    return it == titles.end() ? std::string() : it->second;
+    return it == titles.end() ? std::string() : translated(it->second);
 }
 
 namespace {

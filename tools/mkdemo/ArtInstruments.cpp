@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "mkdemo/Art.h"
+#include "mkdemo/Translation.h"
 
 namespace mkdemo {
 
@@ -313,7 +314,7 @@ void quizbutton(Ctx& ctx, const Node& n) {
     TextStyle small;
     small.size = 15;
     small.outlineWidth = 3;
-    drawText(cr, w / 2, h - 34, lit ? "Który gra?" : "Zgadnij!", small);
+    drawText(cr, w / 2, h - 34, translated(lit ? "Który gra?" : "Zgadnij!"), small);
     if (lit)
         for (int k = 0; k < 3; ++k) drawStar(cr, 18 + k * (w - 36) / 2, 20 + (k % 2) * 10, 7, 3, Color::rgb(255, 255, 255), 1.5);
 }

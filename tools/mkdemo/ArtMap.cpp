@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "mkdemo/Art.h"
+#include "mkdemo/Translation.h"
 
 namespace mkdemo {
 
@@ -187,7 +188,7 @@ void worldmap(Ctx& ctx, const Node& n) {
     st.size = 32;
     st.color = Color::rgb(150, 70, 40);
     st.outlineWidth = 0;
-    drawText(cr, screen.width / 2.0, 30, "Mapa krainy Quillmoor", st);
+    drawText(cr, screen.width / 2.0, 30, translated("Mapa krainy Quillmoor"), st);
     // Empty places: a faint outline of every piece.
     cairo_save(cr);
     cairo_rectangle(cr, kMapX, kMapY, kMapW, kMapH);

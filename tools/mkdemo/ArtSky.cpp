@@ -9,6 +9,7 @@
 #include <filesystem>
 
 #include "mkdemo/Art.h"
+#include "mkdemo/RenderCache.h"
 
 namespace mkdemo {
 
@@ -20,7 +21,7 @@ using Points = std::vector<std::pair<double, double>>;
 Points readFigure(const Node& n, const std::string& level, int& close) {
     const std::filesystem::path file =
         std::filesystem::path(n.file).parent_path().parent_path() / "bitmaps" / "sky" / (level + ".txt");
-    std::vector<Node> tree = parseTreeFile(file.string());
+    std::vector<Node> tree = parseTree(readDependency(n, file.string()), file.string());
     Points stars;
     close = 0;
     for (const Node& b : tree) {

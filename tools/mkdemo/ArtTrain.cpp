@@ -10,6 +10,7 @@
 #include <sstream>
 
 #include "mkdemo/Art.h"
+#include "mkdemo/RenderCache.h"
 
 namespace mkdemo {
 
@@ -22,8 +23,7 @@ using Points = std::vector<std::pair<double, double>>;
 std::map<std::string, Points> readTracks(const Node& n, const std::string& screen) {
     const std::filesystem::path file =
         std::filesystem::path(n.file).parent_path().parent_path() / "ascreen" / (screen + ".as");
-    std::ifstream in(file);
-    if (!in) n.fail("cannot read " + file.string());
+    std::istringstream in(readDependency(n, file.string()));
     std::map<std::string, Points> tracks;
     std::string line, name;
     Points points;

@@ -4,11 +4,13 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <memory>
 #include <mutex>
 #include <set>
 #include <sstream>
@@ -18,8 +20,10 @@
 #include "mkdemo/Fonts.h"
 #include "mkdemo/Output.h"
 #include "mkdemo/Picture.h"
+#include "mkdemo/RenderCache.h"
 #include "mkdemo/ScreenCheck.h"
 #include "mkdemo/Sounds.h"
+#include "mkdemo/Translation.h"
 #include "mkdemo/Tree.h"
 
 namespace fs = std::filesystem;
@@ -45,12 +49,16 @@ std::string readFile(const fs::path& p) {
     return ss.str();
 }
 
-std::vector<Node> readAll(const fs::path& dir) {
+// Every description of a folder, in the language being made.
+std::vector<Node> readAll(const fs::path& dir, Translation* translation = nullptr) {
     std::vector<Node> out;
     for (const fs::path& p : filesIn(dir, ".txt")) {
         std::vector<Node> part = parseTreeFile(p.string());
-        for (Node& n : part)
-            if (n.key != "note") out.push_back(std::move(n));
+        for (Node& n : part) {
+            if (n.key == "note") continue;
+            if (translation) translation->apply(n);
+            out.push_back(std::move(n));
+        }
     }
     return out;
 }
@@ -126,6 +134,11 @@ int generate(const GeneratorOptions& o) {
         fs::create_directories(tmp);
         Output out(tmp, o.preview);
         if (!o.cache.empty()) fs::create_directories(o.cache);
+        std::unique_ptr<Translation> language = o.language.empty()
+                                                    ? std::make_unique<Translation>()
+                                                    : std::make_unique<Translation>((content / "lang" / o.language).string(), o.language);
+        Translation& translation = *language;
+        setDrawingTranslation(&translation);
         auto log = [&](const char* what, size_t count) {
             if (!o.quiet) {
                 double s = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
@@ -135,7 +148,7 @@ int generate(const GeneratorOptions& o) {
         };
 
         // Pictures, canners, movies, AVIs.
-        std::vector<Node> descriptions = readAll(content / "pictures");
+        std::vector<Node> descriptions = readAll(content / "pictures", &translation);
         std::map<std::string, const Node*> byName;
         for (const Node& n : descriptions) {
             // Pictures, animations and movies live in different folders: names must differ within each.
@@ -144,6 +157,8 @@ int generate(const GeneratorOptions& o) {
             if (byName.count(key)) n.fail("the name '" + n.str(0) + "' is described twice");
             byName[key] = &n;
         }
+        const RenderCache cache(o.cache);
+        std::atomic<size_t> fromCache{0};
         std::map<std::string, PictureInfo> pictures;
         std::mutex picturesMutex;
         std::vector<std::function<void()>> tasks;
@@ -151,7 +166,29 @@ int generate(const GeneratorOptions& o) {
             if (n.key == "alias") continue;
             if (!o.only.empty() && n.str(0).find(o.only) == std::string::npos) continue;
             tasks.push_back([&, node = &n] {
-                PictureInfo info = renderDescription(*node, out);
+                PictureInfo info;
+                const bool cacheable = !previewOnly && !out.previews();
+                const std::string key = cacheable ? cache.key(*node, "picture") : std::string();
+                if (!cacheable || !cache.loadPicture(key, out, info)) {
+                    std::vector<std::string> files;
+                    std::vector<std::pair<std::string, std::string>> asked, reads;
+                    auto record = [&](bool on) {
+                        Output::recordInto(on ? &files : nullptr);
+                        recordTranslations(on ? &asked : nullptr);
+                        RenderCache::recordReads(on ? &reads : nullptr);
+                    };
+                    record(true);
+                    try {
+                        info = renderDescription(*node, out);
+                    } catch (...) {
+                        record(false);
+                        throw;
+                    }
+                    record(false);
+                    if (cacheable) cache.storePicture(key, out, files, asked, reads, info);
+                } else {
+                    ++fromCache;
+                }
                 if (node->key != "picture") return;
                 std::lock_guard<std::mutex> lock(picturesMutex);
                 pictures[lower(info.name)] = std::move(info);
@@ -165,6 +202,7 @@ int generate(const GeneratorOptions& o) {
                                 sh.x1, sh.y1);
         if (previewOnly) {
             log("pictures (preview only)", tasks.size());
+            setDrawingTranslation(nullptr);
             fs::remove_all(tmp);
             return 0;
         }
@@ -179,6 +217,7 @@ int generate(const GeneratorOptions& o) {
             pictures[lower(info.name)] = info;
         }
         log("pictures and animations", descriptions.size());
+        log("  of them kept from the cache", fromCache);
 
         // Fonts.
         for (const Node& f : readAll(content / "fonts")) {
@@ -230,12 +269,17 @@ int generate(const GeneratorOptions& o) {
             std::mutex audioMutex;
             std::vector<std::function<void()>> audioTasks;
             std::vector<Node> effects = readAll(content / "sounds");
-            std::vector<Node> voices = readAll(content / "voices");
+            std::vector<Node> voices = readAll(content / "voices", &translation);
             std::vector<Node> music = readAll(content / "music");
             size_t fallbacks = 0;
             for (const Node& n : effects)
                 audioTasks.push_back([&, node = &n] {
-                    auto bytes = renderEffect(*node);
+                    const std::string key = cache.key(*node, "effect");
+                    std::vector<uint8_t> bytes;
+                    if (!cache.load(key, bytes)) {
+                        bytes = renderEffect(*node);
+                        cache.store(key, bytes);
+                    }
                     std::lock_guard<std::mutex> lock(audioMutex);
                     sounds.emplace_back(node->str(0), std::move(bytes));
                 });
@@ -249,7 +293,12 @@ int generate(const GeneratorOptions& o) {
                 });
             for (const Node& n : music)
                 audioTasks.push_back([&, node = &n] {
-                    auto bytes = renderTrack(*node, static_cast<int>(node->option("kbps", 64)));
+                    const std::string key = cache.key(*node, "track");
+                    std::vector<uint8_t> bytes;
+                    if (!cache.load(key, bytes)) {
+                        bytes = renderTrack(*node, static_cast<int>(node->option("kbps", 64)));
+                        cache.store(key, bytes);
+                    }
                     std::lock_guard<std::mutex> lock(audioMutex);
                     tracks.emplace_back(node->str(0), std::move(bytes));
                 });
@@ -270,6 +319,11 @@ int generate(const GeneratorOptions& o) {
             log("music tracks", tracks.size());
             for (const auto& s : sounds) index.sounds.push_back(lower(s.first));
         }
+
+        // Texts still waiting for their translation do not stop the build (the
+        // sources change while translations follow), but they are listed.
+        for (const std::string& p : translation.problems())
+            std::fprintf(stderr, "mkdemo: warning: %s\n", p.c_str());
 
         // Check the active screens against the pictures.
         std::vector<std::string> problems = animationProblems;
@@ -305,6 +359,7 @@ int generate(const GeneratorOptions& o) {
         fs::remove_all(old);
         if (!o.quiet)
             std::printf("mkdemo: %s: %zu files, %.1f MB, %.1f s\n", o.out.c_str(), files, bytes / 1048576.0, seconds);
+        setDrawingTranslation(nullptr);
         return 0;
     } catch (const SourceError& e) {
         std::fprintf(stderr, "mkdemo: %s\n", e.what());
@@ -313,6 +368,7 @@ int generate(const GeneratorOptions& o) {
     } catch (const std::exception& e) {
         std::fprintf(stderr, "mkdemo: %s\n", e.what());
     }
+    setDrawingTranslation(nullptr);
     std::error_code ec;
     fs::remove_all(tmp, ec);
     return 1;

@@ -13,6 +13,7 @@ struct GeneratorOptions {
     std::string out;       // the data set folder to make (e.g. build/data_demo)
     std::string preview;   // optional folder for PNG previews of the pictures
     std::string only;      // render only pictures whose name contains this (previews; no data set)
+    std::string language;  // "en": translate with content/lang/en; empty: the sources' own (Polish)
     std::string cache;     // optional folder that keeps spoken prompts between runs
     int jobs = 2;
     bool audio = true;     // false: skip sounds and music (quick picture work)

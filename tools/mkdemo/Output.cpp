@@ -21,6 +21,12 @@ std::string dataPath(const std::string& name) {
     return out;
 }
 
+namespace {
+thread_local std::vector<std::string>* tRecord = nullptr;
+}  // namespace
+
+void Output::recordInto(std::vector<std::string>* files) { tRecord = files; }
+
 Output::Output(std::string dataDir, std::string previewDir)
     : dataDir_(std::move(dataDir)), previewDir_(std::move(previewDir)) {
     if (!previewDir_.empty()) fs::create_directories(previewDir_);
@@ -44,6 +50,7 @@ void Output::write(const std::string& relative, const uint8_t* data, size_t size
     if (!out) throw SourceError(p + ": cannot be written");
     out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
     if (!out) throw SourceError(p + ": cannot be written (disk full?)");
+    if (tRecord) tRecord->push_back(dataPath(relative));
     ++files_;
     bytes_ += size;
 }
@@ -61,7 +68,16 @@ void Output::link(const std::string& relative, const std::string& existing) {
         if (ec) throw SourceError(target + ": cannot be made from " + source);
         bytes_ += fs::file_size(target);
     }
+    if (tRecord) tRecord->push_back(dataPath(relative));
     ++files_;
+}
+
+void Output::written(const std::string& relative) {
+    if (tRecord) tRecord->push_back(dataPath(relative));
+    ++files_;
+    std::error_code ec;
+    const uintmax_t size = fs::file_size(path(relative), ec);
+    if (!ec) bytes_ += size;
 }
 
 bool Output::exists(const std::string& relative) const { return fs::exists(path(relative)); }

@@ -31,9 +31,16 @@ public:
     // where links are not possible).
     void link(const std::string& relative, const std::string& existing);
     bool exists(const std::string& relative) const;
+    // Counts (and records, see recordInto) a file written straight to path().
+    void written(const std::string& relative);
 
     // The path on disk of a data file.
     std::string path(const std::string& relative) const;
+
+    // While a list is set, every file the calling thread writes or links is
+    // added to it (its relative path as stored): the cache keeps what one
+    // description made. Null stops the recording.
+    static void recordInto(std::vector<std::string>* files);
 
     // Number of files and bytes written so far.
     size_t files() const { return files_; }

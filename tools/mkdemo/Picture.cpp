@@ -99,6 +99,7 @@ void writePicture(const Node& n, const Canvas& canvas, const std::string& name, 
             png->fail("png names a file of the data directory");
         std::filesystem::create_directories(out.dataDir());
         canvas.writePng(out.path(file));
+        out.written(file);
         // (icons N...): the same drawing at N x N pixels for each size, as
         // "icons/NxN/FILE", the layout of the desktop's icon themes.
         if (const Node* sizes = n.child("icons")) {
@@ -110,6 +111,7 @@ void writePicture(const Node& n, const Canvas& canvas, const std::string& name, 
                 const std::string dir = "icons/" + std::to_string(size) + "x" + std::to_string(size);
                 std::filesystem::create_directories(out.path(dir));
                 scaled.writePng(out.path(dir + "/" + file));
+                out.written(dir + "/" + file);
             }
         }
     }

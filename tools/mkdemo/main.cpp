@@ -1,6 +1,6 @@
 // mkdemo: generates the demo data set from the sources in content/.
 //
-//   mkdemo --content DIR --out DIR [--preview DIR] [--cache DIR] [--only TEXT] [--jobs N] [--no-audio] [--quiet] [--shapes]
+//   mkdemo --content DIR --out DIR [--preview DIR] [--cache DIR] [--lang CODE] [--only TEXT] [--jobs N] [--no-audio] [--quiet] [--shapes]
 
 #include <cstdio>
 #include <cstdlib>
@@ -26,6 +26,7 @@ int main(int argc, char** argv) {
         else if (a == "--out") o.out = next();
         else if (a == "--preview") o.preview = next();
         else if (a == "--cache") o.cache = next();
+        else if (a == "--lang") o.language = next();
         else if (a == "--only") o.only = next();
         else if (a == "--jobs") o.jobs = std::max(1, std::atoi(next().c_str()));
         else if (a == "--no-audio") o.audio = false;
@@ -33,7 +34,7 @@ int main(int argc, char** argv) {
         else if (a == "--shapes") o.shapes = true;
         else {
             std::fprintf(stderr,
-                         "usage: mkdemo --content DIR --out DIR [--preview DIR] [--cache DIR] [--only TEXT] [--jobs N] [--no-audio] "
+                         "usage: mkdemo --content DIR --out DIR [--preview DIR] [--cache DIR] [--lang CODE] [--only TEXT] [--jobs N] [--no-audio] "
                          "[--quiet]\n");
             return 2;
         }
