@@ -206,7 +206,9 @@ protected:
             " (char 7 8) (char 8 8) (char 9 8) (char + 8) (char - 8) (char * 8) (char = 8))\n";
         addGameNeeds('4');
         fullPictures.insert("Domino\\bkg01");
-        files["data_demo/bitmaps/domino/map01.txt"] = "(background bkg01)\n(piece 5)\n(piece_set 5 6 0)\n(blocked 9 9)\n";
+        // Six straights one above the other make the road down column 6.
+        files["data_demo/bitmaps/domino/map01.txt"] =
+            "(background bkg01)\n" + repeated("(piece 5)\n", 5) + "(piece_set 5 6 0)\n(blocked 9 9)\n";
         addBackAreas();
     }
 

@@ -7,6 +7,8 @@
 #include <sys/stat.h>
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <set>
 
 #include "check/DataNeeds.h"
@@ -44,7 +46,7 @@ protected:
 
 }  // namespace
 
-TEST_F(GeneratedDataTest, EveryActiveScreenLoadsWithTheGamesReader) {
+TEST_F(GeneratedDataTest, EveryActiveScreenLoadsWithTheGamesReaderAndSavesUnchanged) {
     int screens = 0;
     for (const auto& entry : fs::directory_iterator(fs::path(QM_SOURCE_DIR) / "content" / "ascreen")) {
         const std::string name = entry.path().stem().string();
@@ -71,6 +73,12 @@ TEST_F(GeneratedDataTest, EveryActiveScreenLoadsWithTheGamesReader) {
                 EXPECT_NE(a->proc, nullptr) << name << " " << s->name;
             }
         }
+        // Saved unchanged from the editor, the screen is the generated file
+        // byte for byte: a designer's diff shows only what was edited.
+        std::ifstream file(fs::path(QM_BINARY_DIR) / "data_demo" / "ascreen" / entry.path().filename(),
+                           std::ios::binary);
+        const std::string generated((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+        EXPECT_EQ(screen.screenText(), generated) << name << ".as is not in the editor's own format";
         ++screens;
     }
     EXPECT_GE(screens, 50);

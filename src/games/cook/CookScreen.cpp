@@ -1,6 +1,7 @@
 #include "games/cook/CookScreen.h"
 
 #include <cstdlib>
+#include <iterator>
 
 #include "app/Exception.h"
 #include "app/FrameTimer.h"
@@ -87,30 +88,44 @@ void CookScreen::removePig(Pig& pig) {
 }
 
 void CookScreen::readLevel(int n) {
+    // Every level gives all seven keys: a missing one would silently keep the
+    // previous level's value (or zero on the first level, which never ends).
+    struct Key {
+        const char* name;
+        float* f;
+        int* i;
+    };
+    Level read;
+    const Key keys[] = {{"plateFullSpeed", &read.plateFullSpeed, nullptr},
+                        {"plateEmptySpeed", &read.plateEmptySpeed, nullptr},
+                        {"pigHungrySpeed", &read.pigHungrySpeed, nullptr},
+                        {"pigEatingSpeed", &read.pigEatingSpeed, nullptr},
+                        {"pigEatingTime", nullptr, &read.pigEatingTime},
+                        {"pigsToFeed", nullptr, &read.pigsToFeed},
+                        {"pigsOnScreen", nullptr, &read.pigsOnScreen}};
+    bool seen[std::size(keys)] = {};
     ScriptFile file = scripts_.open(n);
     Parser parser(file.get());
     while (parser.nextBranch()) {
-        if (parser.is("plateFullSpeed"))
-            level.plateFullSpeed = static_cast<float>(parser.readFloat());
-        else if (parser.is("plateEmptySpeed"))
-            level.plateEmptySpeed = static_cast<float>(parser.readFloat());
-        else if (parser.is("pigHungrySpeed"))
-            level.pigHungrySpeed = static_cast<float>(parser.readFloat());
-        else if (parser.is("pigEatingSpeed"))
-            level.pigEatingSpeed = static_cast<float>(parser.readFloat());
-        else if (parser.is("pigEatingTime"))
-            level.pigEatingTime = static_cast<int>(parser.readFloat());
-        else if (parser.is("pigsToFeed"))
-            level.pigsToFeed = static_cast<int>(parser.readFloat());
-        else if (parser.is("pigsOnScreen"))
-            level.pigsOnScreen = static_cast<int>(parser.readFloat());
+        for (size_t k = 0; k < std::size(keys); ++k) {
+            if (!parser.is(keys[k].name)) continue;
+            const double v = parser.readFloat();
+            if (keys[k].f) *keys[k].f = static_cast<float>(v);
+            if (keys[k].i) *keys[k].i = static_cast<int>(v);
+            seen[k] = true;
+        }
         parser.leaveBranch();
     }
+    for (size_t k = 0; k < std::size(keys); ++k)
+        if (!seen[k]) throw Exception("Cook level %s: the key %s is missing", scripts_.path(n).c_str(), keys[k].name);
+    level = read;
 }
 
 void CookScreen::loadLevel(int n) {
     showLoading();
     currentLevel = n;
+    // A serve cut short by the end of the last level must not block Space.
+    serving = false;
     for (Pig& pig : pigs) removePig(pig);
     for (Pig& pig : pigs) pig.state = PigFree;
     for (Plate& plate : plates) plate.state = PlateFree;
