@@ -12,10 +12,12 @@ namespace {
 
 bool sameText(const std::string& a, const std::string& b) { return strcasecmp(a.c_str(), b.c_str()) == 0; }
 
-// Areas a click can act on: not the hover voices, not the back button.
+// Areas a click can act on: not the hover voices, not the back button, not
+// the train's tracks (paths the train follows, which nothing clicks).
 bool clicks(const ScreenSprite& s) {
     return s.kind == SpriteKind::ActiveArea && s.points.size() >= 3 && !s.proc.empty() &&
-           !sameText(s.proc, "SndProc") && !sameText(s.proc, "BackProc") && !sameText(s.name, "back");
+           !sameText(s.proc, "SndProc") && !sameText(s.proc, "BackProc") && !sameText(s.name, "back") &&
+           !sameText(s.proc, "TrackProc");
 }
 
 struct Box {

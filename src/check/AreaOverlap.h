@@ -1,8 +1,8 @@
 #pragma once
 // Clickable areas of one screen that lie over each other and do different
 // things: a click on the common part goes to one of them, which the child
-// cannot tell. Areas that only speak while the pointer enters them (SndProc)
-// and the mini-games' back button are left out.
+// cannot tell. Areas that only speak while the pointer enters them (SndProc),
+// the mini-games' back button and the train's tracks are left out.
 
 #include <string>
 #include <vector>

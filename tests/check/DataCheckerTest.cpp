@@ -107,7 +107,7 @@ TEST_F(CheckData, OverlappingAreasThatDoDifferentThingsAreReported) {
     // Over the book's "onward" (0..100): another place, the same place again,
     // a hover voice; and the hats' back button over a hat.
     files[kBook] += world::activeScreenText("", {{"shortcut", "AdvProc", "a_exit01", 60, 60, 160, 160},
-                                                 {"again", "AdvProc", "a_start", 20, 20, 80, 80},
+                                                 {"again", "AdvProc", "a_start", 10, 10, 50, 50},
                                                  {"voice", "SndProc", "voice\\hello 1", 0, 0, 639, 479}})
                         .substr(17);
     files[hats] += world::activeScreenText("", {{"hat", "HatProc", "1", 0, 0, 639, 479}}).substr(17);
@@ -116,8 +116,8 @@ TEST_F(CheckData, OverlappingAreasThatDoDifferentThingsAreReported) {
                                          "a_start, line"),
               lineOf(kBook, "strName: shortcut") - 1)
         << listing(report);
-    EXPECT_EQ(findingLine(report, kBook, "area \"again\""), -1) << listing(report);
-    EXPECT_EQ(findingLine(report, kBook, "area \"voice\""), -1) << listing(report);
+    EXPECT_EQ(findingLine(report, kBook, "area \"again\" (AdvProc"), -1) << listing(report);
+    EXPECT_EQ(findingLine(report, kBook, "area \"voice\" (SndProc"), -1) << listing(report);
     EXPECT_EQ(findingLine(report, hats, "overlaps"), -1) << listing(report);
 }
 

@@ -85,6 +85,6 @@ TEST(PictureOutputTest, TextWiderThanItsPictureIsRefusedAndFitShrinksIt) {
     }
     EXPECT_THROW(render(picture + "(title 150 4 Mapa krainy (size 30)))"), SourceError);
     EXPECT_NO_THROW(render(picture + "(label 100 4 Brawo! Poziom ukończony! (size 30) (fit 190)))"));
-    EXPECT_NO_THROW(render(picture + "(label 0 4 Brawo! Poziom ukończony! (size 30) (align left) (wrap 190)))"));
+    EXPECT_NO_THROW(render(picture + "(label 0 4 Brawo! Poziom ukończony! (size 30) (outline 0) (align left) (wrap 190)))"));
     std::filesystem::remove_all(dir);
 }
