@@ -229,7 +229,6 @@ void worldmap(Ctx& ctx, const Node& n) {
         setColor(cr, Color::rgb(120, 80, 50));
         cairo_set_line_width(cr, 2);
         cairo_stroke(cr);
-        drawPlaces(cr, found);
     }
     int fresh = static_cast<int>(n.option("new", 0));
     if (fresh >= 1 && fresh <= found) {
@@ -238,6 +237,8 @@ void worldmap(Ctx& ctx, const Node& n) {
         cairo_set_line_width(cr, 5);
         cairo_stroke(cr);
     }
+    // Place names go over every outline, the new piece's too.
+    drawPlaces(cr, found);
     // Found so far, as stars at the bottom.
     for (int i = 0; i < 16; ++i) {
         double sx = screen.width / 2.0 - 15 * 16 + i * 32 + 16, sy = screen.height - 2;
