@@ -1,4 +1,5 @@
 bmpBackground: instruments\bkg
+
 canner: instruments-bebny
 canner: instruments-gitara
 canner: instruments-harmonia

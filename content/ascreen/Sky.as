@@ -1,3 +1,7 @@
+bmpBackground: 
+
+
+
 :ActiveArea
 strName: Help
 strProc: SkyAreaProc

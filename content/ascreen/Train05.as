@@ -1,3 +1,7 @@
+bmpBackground: 
+
+
+
 :ActiveArea
 strName: 1
 strProc: TrackProc

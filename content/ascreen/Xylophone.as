@@ -158,6 +158,9 @@ Point: 22,453
 
 :BmpSprite
 strName: DO
+strProc: 
+strParam: 
+bForceUpdate: 0
 strAnimName: Xylophone\mark
 bColorKey: 1
 Pos: 232,220
@@ -165,6 +168,9 @@ Pos: 232,220
 
 :BmpSprite
 strName: RE
+strProc: 
+strParam: 
+bForceUpdate: 0
 strAnimName: Xylophone\mark
 bColorKey: 1
 Pos: 284,220
@@ -172,6 +178,9 @@ Pos: 284,220
 
 :BmpSprite
 strName: MI
+strProc: 
+strParam: 
+bForceUpdate: 0
 strAnimName: Xylophone\mark
 bColorKey: 1
 Pos: 336,220
@@ -179,6 +188,9 @@ Pos: 336,220
 
 :BmpSprite
 strName: FA
+strProc: 
+strParam: 
+bForceUpdate: 0
 strAnimName: Xylophone\mark
 bColorKey: 1
 Pos: 388,220
@@ -186,6 +198,9 @@ Pos: 388,220
 
 :BmpSprite
 strName: SOL
+strProc: 
+strParam: 
+bForceUpdate: 0
 strAnimName: Xylophone\mark
 bColorKey: 1
 Pos: 440,220
@@ -193,6 +208,9 @@ Pos: 440,220
 
 :BmpSprite
 strName: LA
+strProc: 
+strParam: 
+bForceUpdate: 0
 strAnimName: Xylophone\mark
 bColorKey: 1
 Pos: 492,220
@@ -200,6 +218,9 @@ Pos: 492,220
 
 :BmpSprite
 strName: SI
+strProc: 
+strParam: 
+bForceUpdate: 0
 strAnimName: Xylophone\mark
 bColorKey: 1
 Pos: 544,220
@@ -207,6 +228,9 @@ Pos: 544,220
 
 :BmpSprite
 strName: DO2
+strProc: 
+strParam: 
+bForceUpdate: 0
 strAnimName: Xylophone\mark
 bColorKey: 1
 Pos: 596,220

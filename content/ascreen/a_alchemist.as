@@ -5,6 +5,9 @@ sound: voice\g_hiAlchemist
 
 :BmpSprite
 strName: house
+strProc: 
+strParam: 
+bForceUpdate: 0
 strAnimName: ext\alchemist
 bColorKey: 1
 Pos: 190,106

@@ -7,6 +7,9 @@ sound: can\astronomer2-teleskop
 
 :BmpSprite
 strName: Astronomer
+strProc: 
+strParam: 
+bForceUpdate: 0
 strAnimName: astronomer
 bColorKey: 1
 Pos: 220,178
@@ -14,6 +17,9 @@ Pos: 220,178
 
 :AviSprite
 strName: globe
+strProc: 
+strParam: 
+bForceUpdate: 0
 strAnimName: globe
 bColorKey: 1
 Pos: 122,260
@@ -59,8 +65,8 @@ strParam: astronomer2-teleskop
 bForceUpdate: 0
 Point: 360,330
 Point: 420,214
-Point: 520,150
-Point: 560,180
+Point: 520,192
+Point: 560,200
 Point: 470,300
 Point: 480,420
 Point: 380,420

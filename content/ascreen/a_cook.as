@@ -5,6 +5,9 @@ sound: voice\g_hiCook
 
 :BmpSprite
 strName: house
+strProc: 
+strParam: 
+bForceUpdate: 0
 strAnimName: ext\cook
 bColorKey: 1
 Pos: 190,156

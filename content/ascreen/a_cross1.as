@@ -112,10 +112,10 @@ strName: onward
 strProc: AdvProc
 strParam: a_cross2
 bForceUpdate: 0
-Point: 298,186
-Point: 342,186
-Point: 342,232
-Point: 298,232
+Point: 298,160
+Point: 342,160
+Point: 342,206
+Point: 298,206
 :End
 
 :ActiveArea
@@ -123,10 +123,10 @@ strName: onwardname
 strProc: SndProc
 strParam: voice\g_onward 1
 bForceUpdate: 0
-Point: 298,186
-Point: 342,186
-Point: 342,232
-Point: 298,232
+Point: 298,160
+Point: 342,160
+Point: 342,206
+Point: 298,206
 :End
 
 :ActiveArea
@@ -138,5 +138,49 @@ Point: 230,410
 Point: 278,410
 Point: 278,454
 Point: 230,454
+:End
+
+:ActiveArea
+strName: alchemisthouse
+strProc: SndProc
+strParam: voice\g_nameAlchemist 1
+bForceUpdate: 0
+Point: 35,188
+Point: 105,188
+Point: 105,262
+Point: 35,262
+:End
+
+:ActiveArea
+strName: cookhouse
+strProc: SndProc
+strParam: voice\g_nameCook 1
+bForceUpdate: 0
+Point: 118,202
+Point: 182,202
+Point: 182,268
+Point: 118,268
+:End
+
+:ActiveArea
+strName: engineerhouse
+strProc: SndProc
+strParam: voice\g_nameEngineer 1
+bForceUpdate: 0
+Point: 460,190
+Point: 540,190
+Point: 540,266
+Point: 460,266
+:End
+
+:ActiveArea
+strName: firemanhouse
+strProc: SndProc
+strParam: voice\g_nameFireman 1
+bForceUpdate: 0
+Point: 549,188
+Point: 619,188
+Point: 619,264
+Point: 549,264
 :End
 

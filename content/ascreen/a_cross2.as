@@ -113,10 +113,10 @@ strName: onward
 strProc: AdvProc
 strParam: a_cross3
 bForceUpdate: 0
-Point: 296,184
-Point: 340,184
-Point: 340,230
-Point: 296,230
+Point: 296,158
+Point: 340,158
+Point: 340,204
+Point: 296,204
 :End
 
 :ActiveArea
@@ -124,10 +124,10 @@ strName: onwardname
 strProc: SndProc
 strParam: voice\g_onward 1
 bForceUpdate: 0
-Point: 296,184
-Point: 340,184
-Point: 340,230
-Point: 296,230
+Point: 296,158
+Point: 340,158
+Point: 340,204
+Point: 296,204
 :End
 
 :ActiveArea
@@ -150,5 +150,49 @@ Point: 220,410
 Point: 268,410
 Point: 268,454
 Point: 220,454
+:End
+
+:ActiveArea
+strName: gardenerhouse
+strProc: SndProc
+strParam: voice\g_nameGardener 1
+bForceUpdate: 0
+Point: 61,190
+Point: 131,190
+Point: 131,264
+Point: 61,264
+:End
+
+:ActiveArea
+strName: magicianhouse
+strProc: SndProc
+strParam: voice\g_nameMagician 1
+bForceUpdate: 0
+Point: 150,198
+Point: 210,198
+Point: 210,262
+Point: 150,262
+:End
+
+:ActiveArea
+strName: musicianhouse
+strProc: SndProc
+strParam: voice\g_nameMusician 1
+bForceUpdate: 0
+Point: 387,196
+Point: 453,196
+Point: 453,266
+Point: 387,266
+:End
+
+:ActiveArea
+strName: painterhouse
+strProc: SndProc
+strParam: voice\g_namePainter 1
+bForceUpdate: 0
+Point: 585,198
+Point: 639,198
+Point: 639,270
+Point: 585,270
 :End
 

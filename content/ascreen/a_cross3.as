@@ -128,3 +128,36 @@ Point: 278,454
 Point: 230,454
 :End
 
+:ActiveArea
+strName: plumberhouse
+strProc: SndProc
+strParam: voice\g_namePlumber 1
+bForceUpdate: 0
+Point: 47,200
+Point: 113,200
+Point: 113,270
+Point: 47,270
+:End
+
+:ActiveArea
+strName: programmerhouse
+strProc: SndProc
+strParam: voice\g_nameProgrammer 1
+bForceUpdate: 0
+Point: 138,198
+Point: 202,198
+Point: 202,266
+Point: 138,266
+:End
+
+:ActiveArea
+strName: railroaderhouse
+strProc: SndProc
+strParam: voice\g_nameRailroader 1
+bForceUpdate: 0
+Point: 430,196
+Point: 510,196
+Point: 510,270
+Point: 430,270
+:End
+

@@ -5,6 +5,9 @@ sound: voice\g_hiEngineer
 
 :BmpSprite
 strName: house
+strProc: 
+strParam: 
+bForceUpdate: 0
 strAnimName: ext\engineer
 bColorKey: 1
 Pos: 190,156

@@ -7,6 +7,9 @@ sound: voice\g_no
 
 :BmpSprite
 strName: question
+strProc: 
+strParam: 
+bForceUpdate: 0
 strAnimName: dlg\q_exit
 bColorKey: 1
 Pos: 100,90
@@ -14,6 +17,9 @@ Pos: 100,90
 
 :BmpSprite
 strName: yes
+strProc: 
+strParam: 
+bForceUpdate: 0
 strAnimName: dlg\b_yesexit
 bColorKey: 1
 Pos: 130,300
@@ -21,6 +27,9 @@ Pos: 130,300
 
 :BmpSprite
 strName: no
+strProc: 
+strParam: 
+bForceUpdate: 0
 strAnimName: dlg\b_noexit
 bColorKey: 1
 Pos: 340,300

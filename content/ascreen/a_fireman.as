@@ -5,6 +5,9 @@ sound: voice\g_hiFireman
 
 :BmpSprite
 strName: house
+strProc: 
+strParam: 
+bForceUpdate: 0
 strAnimName: ext\fireman
 bColorKey: 1
 Pos: 190,156

@@ -5,6 +5,9 @@ sound: voice\g_hiGardener
 
 :BmpSprite
 strName: house
+strProc: 
+strParam: 
+bForceUpdate: 0
 strAnimName: ext\gardener
 bColorKey: 1
 Pos: 190,156

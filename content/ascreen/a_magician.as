@@ -5,6 +5,9 @@ sound: voice\g_hiMagician
 
 :BmpSprite
 strName: house
+strProc: 
+strParam: 
+bForceUpdate: 0
 strAnimName: ext\magician
 bColorKey: 1
 Pos: 190,106

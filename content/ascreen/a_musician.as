@@ -5,6 +5,9 @@ sound: voice\g_hiMusician
 
 :BmpSprite
 strName: house
+strProc: 
+strParam: 
+bForceUpdate: 0
 strAnimName: ext\musician
 bColorKey: 1
 Pos: 190,156

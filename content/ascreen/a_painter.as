@@ -5,6 +5,9 @@ sound: voice\g_hiPainter
 
 :BmpSprite
 strName: house
+strProc: 
+strParam: 
+bForceUpdate: 0
 strAnimName: ext\painter
 bColorKey: 1
 Pos: 190,156

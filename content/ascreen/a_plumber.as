@@ -5,6 +5,9 @@ sound: voice\g_hiPlumber
 
 :BmpSprite
 strName: house
+strProc: 
+strParam: 
+bForceUpdate: 0
 strAnimName: ext\plumber
 bColorKey: 1
 Pos: 190,156

@@ -5,6 +5,9 @@ sound: voice\g_hiProgrammer
 
 :BmpSprite
 strName: house
+strProc: 
+strParam: 
+bForceUpdate: 0
 strAnimName: ext\programmer
 bColorKey: 1
 Pos: 190,156

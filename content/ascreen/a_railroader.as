@@ -5,6 +5,9 @@ sound: voice\g_hiRailroader
 
 :BmpSprite
 strName: house
+strProc: 
+strParam: 
+bForceUpdate: 0
 strAnimName: ext\railroader
 bColorKey: 1
 Pos: 190,156

@@ -7,6 +7,9 @@ sound: voice\g_no
 
 :BmpSprite
 strName: question
+strProc: 
+strParam: 
+bForceUpdate: 0
 strAnimName: dlg\q_over
 bColorKey: 1
 Pos: 100,96
@@ -25,6 +28,9 @@ Point: 0,479
 
 :BmpSprite
 strName: yes
+strProc: 
+strParam: 
+bForceUpdate: 0
 strAnimName: dlg\b_yes
 bColorKey: 1
 Pos: 130,290
@@ -54,6 +60,9 @@ Point: 136,362
 
 :BmpSprite
 strName: no
+strProc: 
+strParam: 
+bForceUpdate: 0
 strAnimName: dlg\b_no
 bColorKey: 1
 Pos: 340,290

@@ -7,6 +7,9 @@ sound: voice\g_again
 
 :BmpSprite
 strName: question
+strProc: 
+strParam: 
+bForceUpdate: 0
 strAnimName: dlg\q_next
 bColorKey: 1
 Pos: 100,96
@@ -25,6 +28,9 @@ Point: 0,479
 
 :BmpSprite
 strName: next
+strProc: 
+strParam: 
+bForceUpdate: 0
 strAnimName: dlg\b_next
 bColorKey: 1
 Pos: 110,290
@@ -54,6 +60,9 @@ Point: 116,362
 
 :BmpSprite
 strName: again
+strProc: 
+strParam: 
+bForceUpdate: 0
 strAnimName: dlg\b_again
 bColorKey: 1
 Pos: 330,290

@@ -5,6 +5,9 @@ sound: voice\g_winner
 
 :BmpSprite
 strName: text
+strProc: 
+strParam: 
+bForceUpdate: 0
 strAnimName: dlg\q_win
 bColorKey: 1
 Pos: 100,80
@@ -23,6 +26,9 @@ Point: 0,479
 
 :BmpSprite
 strName: hurra
+strProc: 
+strParam: 
+bForceUpdate: 0
 strAnimName: dlg\b_hurra
 bColorKey: 1
 Pos: 215,290

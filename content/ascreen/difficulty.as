@@ -9,6 +9,9 @@ sound: voice\g_back
 
 :BmpSprite
 strName: question
+strProc: 
+strParam: 
+bForceUpdate: 0
 strAnimName: dlg\q_difficulty
 bColorKey: 1
 Pos: 100,70
@@ -27,6 +30,9 @@ Point: 0,479
 
 :BmpSprite
 strName: easy
+strProc: 
+strParam: 
+bForceUpdate: 0
 strAnimName: dlg\b_easy
 bColorKey: 1
 Pos: 202,150
@@ -56,6 +62,9 @@ Point: 208,222
 
 :BmpSprite
 strName: medium
+strProc: 
+strParam: 
+bForceUpdate: 0
 strAnimName: dlg\b_medium
 bColorKey: 1
 Pos: 202,240
@@ -85,6 +94,9 @@ Point: 208,312
 
 :BmpSprite
 strName: hard
+strProc: 
+strParam: 
+bForceUpdate: 0
 strAnimName: dlg\b_hard
 bColorKey: 1
 Pos: 202,330
@@ -114,6 +126,9 @@ Point: 208,402
 
 :BmpSprite
 strName: back
+strProc: 
+strParam: 
+bForceUpdate: 0
 strAnimName: dlg\b_back
 bColorKey: 1
 Pos: 80,346
@@ -140,3 +155,4 @@ Point: 201,349
 Point: 201,399
 Point: 83,399
 :End
+

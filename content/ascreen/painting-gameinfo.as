@@ -7,6 +7,9 @@ sound: voice\g_back
 
 :BmpSprite
 strName: icon
+strProc: 
+strParam: 
+bForceUpdate: 0
 strAnimName: icons\gB
 bColorKey: 1
 Pos: 100,76
@@ -14,6 +17,9 @@ Pos: 100,76
 
 :BmpSprite
 strName: text
+strProc: 
+strParam: 
+bForceUpdate: 0
 strAnimName: dlg\i_B
 bColorKey: 1
 Pos: 240,80
@@ -32,6 +38,9 @@ Point: 0,479
 
 :BmpSprite
 strName: play
+strProc: 
+strParam: 
+bForceUpdate: 0
 strAnimName: dlg\b_play
 bColorKey: 1
 Pos: 202,262
@@ -61,6 +70,9 @@ Point: 208,342
 
 :BmpSprite
 strName: back
+strProc: 
+strParam: 
+bForceUpdate: 0
 strAnimName: dlg\b_back
 bColorKey: 1
 Pos: 255,360
@@ -87,3 +99,4 @@ Point: 376,363
 Point: 376,413
 Point: 258,413
 :End
+

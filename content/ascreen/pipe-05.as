@@ -1,5 +1,7 @@
 bmpBackground: Pipe\bkg
 
+
+
 :BmpSprite
 strName: slot0
 strProc: 

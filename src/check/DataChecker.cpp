@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "check/AreaOverlap.h"
 #include "check/ScriptCheck.h"
 #include "game/BackButton.h"
 #include "data/ResourcePath.h"
@@ -132,6 +133,14 @@ bool DataChecker::readScreen(const std::string& name, ScreenFile& out, std::stri
 
 void DataChecker::checkScreen(const ScreenFile& screen, const std::string& file, const Context& context) {
     for (const ScreenProblem& p : screen.problems) report_.error(file, p.line, p.message);
+    for (const AreaOverlap& o : overlappingAreas(screen)) {
+        const ScreenSprite& a = screen.sprites[o.first];
+        const ScreenSprite& b = screen.sprites[o.second];
+        report_.error(file, b.line, label(b) + " (" + b.proc + " " + b.fullParam + ") overlaps " + label(a) + " (" +
+                                        a.proc + " " + a.fullParam + ", line " + std::to_string(a.line) + ") around (" +
+                                        std::to_string(o.x) + ", " + std::to_string(o.y) +
+                                        "): a click there may go to the wrong one");
+    }
 
     PictureInfo background;
     if (!screen.background.empty()) {
@@ -269,8 +278,15 @@ void DataChecker::checkCommand(const std::string& location, const ScreenSprite& 
     }
     if (command == "#") return;
     if (command[0] == '@') {
-        const int piece = std::atoi(command.c_str() + 1);
-        if (piece < 0 || piece > 15)
+        const std::string argument = command.substr(1);
+        const bool digits = !argument.empty() && argument.size() <= 3 &&
+                            argument.find_first_not_of("0123456789") == std::string::npos;
+        const int piece = digits ? std::atoi(argument.c_str()) : -1;
+        if (!digits)
+            report_.error(file, line, label(s) + ": map piece " + quote(argument) +
+                                          " is not a number from 0 to 15: the game reads it as piece " +
+                                          std::to_string(std::atoi(argument.c_str())));
+        else if (piece > 15)
             report_.error(file, line, label(s) + ": map piece " + std::to_string(piece) +
                                           " does not exist (pieces are 0..15): the command does nothing");
         return;

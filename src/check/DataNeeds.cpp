@@ -21,10 +21,12 @@
 #include "games/xylophone/Melody.h"
 #include "games/domino/DominoBoard.h"
 #include "games/domino/DominoLevelFile.h"
+#include "games/domino/DominoRoadSearch.h"
 #include "games/fireman/FiremanLevel.h"
 #include "games/pipe/PipeLevel.h"
 #include "games/pipe/PipeScreen.h"
 #include "games/train/TrainScreen.h"
+#include "games/train/TrainSolver.h"
 #include "games/train/TrainSwitchFile.h"
 #include "games/twins/TwinsLevel.h"
 #include "scene/Sprite.h"
@@ -322,6 +324,14 @@ Needs trainNeeds() {
         }
         std::string problem = file.problems(tracks);
         if (!problem.empty()) return problem + " (the tracks are the areas of " + numbered("Train%02d", level) + ")";
+        const TrainSolution solution = solveTrainLevel(file, tracks);
+        if (!solution.decided)
+            return "the search for a way to win gave up after " + std::to_string(solution.states) +
+                   " train positions: make the level smaller";
+        if (!solution.winnable)
+            return "the level cannot be won by setting the switches alone: some cargo is never reached "
+                   "without turning the train round (the tracks are the areas of " +
+                   numbered("Train%02d", level) + ")";
         for (const TrainSwitch& sw : file.switches)
             for (const TrainMode& mode : sw.modes)
                 if (mode.hasPicture() && !dataFileExists(resourcePath(ResBitmap, "Train\\" + mode.name)))
@@ -423,7 +433,7 @@ Needs skyNeeds() {
 Needs xylophoneNeeds() {
     Needs n;
     n.who = "the xylophone game (!A)";
-    n.pictures = {{"Xylophone\\bkg", true}, {"Xylophone\\stick"}, {"mouse"}};
+    n.pictures = {{"Xylophone\\bkg", true}, {"Xylophone\\stick"}, {"Xylophone\\hand"}};
     ScreenNeed screen;
     screen.name = "Xylophone";
     screen.procs = {"CymbalAreaProc", "MusicProc"};
@@ -514,6 +524,15 @@ Needs dominoNeeds() {
         if (file.dropped > 0)
             return std::to_string(file.dropped) + " loose piece(s) find no room in the tray and are left out";
         if (board.count == 0) return "no piece at all: no road can be built";
+        switch (searchDominoRoad(board)) {
+            case DominoRoadVerdict::NotBuildable:
+                return "the road cannot be built: no way from the top of the site to its bottom over free cells "
+                       "with these pieces";
+            case DominoRoadVerdict::Undecided:
+                return "the search for a buildable road gave up: make the level smaller";
+            case DominoRoadVerdict::Buildable:
+                break;
+        }
         return "";
     };
     n.levelScripts = {levels};
@@ -551,7 +570,7 @@ Needs twinsNeeds() {
     n.sounds = {"twins\\card", "good", "wrong"};
     n.tracks = {"twins", "birds"};
     n.dialogs = {{"common-nextlevel", {1}}, {"common-winner", {}}};
-    n.fonts = {{"std_font", kBannerCharacters}};
+    n.fonts = {{"std_font", std::string(kBannerCharacters) + "Kliknij!"}};  // and the prompt after the last pair
     LevelScriptNeed levels;
     levels.pattern = "bitmaps\\twins\\level%02d";
     levels.startLevels = {1};

@@ -1,5 +1,7 @@
 #include "game/AdventureScreen.h"
 
+#include <strings.h>
+
 #include <cstdlib>
 #include <cstring>
 
@@ -90,7 +92,7 @@ bool cannerProc(Sprite* sprite, int event, const char* param) {
 
 bool sndProc(Sprite* sprite, int event, const char* param) {
     AdventureScreen* adventure = gRunning;
-    if (event == AreaEvent::Enter && adventure && adventure->location())
+    if (event == AreaEvent::Enter && adventure && adventure->location() && !adventure->skipMovieVoice(param))
         screenSoundOnEnter(*adventure->location(), param, adventure->previousLocation().c_str());
     return true;
 }
@@ -129,6 +131,14 @@ void AdventureScreen::leave() {
     if (gRunning == this) gRunning = nullptr;
 }
 
+bool AdventureScreen::skipMovieVoice(const char* param) {
+    if (movieVoice_.empty() || !param) return false;
+    const size_t n = movieVoice_.size();
+    if (strncasecmp(param, movieVoice_.c_str(), n) != 0 || (param[n] != '\0' && param[n] != ' ')) return false;
+    movieVoice_.clear();
+    return true;
+}
+
 void AdventureScreen::setTarget(const std::string& command) { target_ = command.substr(0, kMaxCommand); }
 
 void AdventureScreen::loadLocation(const std::string& name) {
@@ -139,12 +149,14 @@ void AdventureScreen::loadLocation(const std::string& name) {
         previous_.clear();
     }
     trace("location %s", name.c_str());
+    movieVoice_.clear();
     if (previous_ == "a_book" && name == "a_home") restartMusic("birds", true, 100);
     for (size_t i = 0; i < characters().size(); ++i) {
         const Character& c = characters()[i];
         if (name == c.location && firstVisitMovie[i]) {
             firstVisitMovie[i] = 0;
             runScreen(std::make_unique<MovieScreen>(c.movie), false);
+            movieVoice_ = std::string("can\\") + c.movie;
             restartMusic(c.musicAfter, true, 100);
         }
     }

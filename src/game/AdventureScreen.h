@@ -33,6 +33,10 @@ public:
     ActiveScreen* location() { return location_.get(); }
     const std::string& target() const { return target_; }
     const std::string& previousLocation() const { return previous_; }
+    // Whether a sound area's argument names the voice of the movie that
+    // opened this location: the child has just heard it, so the character
+    // does not say it again on the first pass of the pointer (true once).
+    bool skipMovieVoice(const char* param);
     Sound& clickSound() { return click1_; }
 
 private:
@@ -43,6 +47,7 @@ private:
     std::unique_ptr<ActiveScreen> location_;
     std::string target_;
     std::string previous_;
+    std::string movieVoice_;  // "can\mov-cook" after that movie, until the next location
     Sound click1_;
     Sound click2_;
 };

@@ -41,6 +41,18 @@ void FrameMovieScreen::startWipeOut() {
     fadeOutMusic();
 }
 
+void FrameMovieScreen::showPicture(int n) {
+    char picture[64];
+    std::snprintf(picture, sizeof picture, intro ? "_intro\\intro%03d" : "_outro\\outro%03d", n);
+    // Take the new picture before giving the old one back, so a failed load
+    // leaves the screen as it was.
+    Bitmap* next = bitmapCache().get(picture);
+    bitmapCache().release(story_);
+    story_ = next;
+    if (Surface* target = black_->surface.get())
+        target->copyFrom(kStoryX, kStoryY, *story_->surface, story_->surface->bounds(), false);
+}
+
 void FrameMovieScreen::update() {
     ++ticks;
     if (intro && state != 2 && skipInput()) startWipeOut();  // not again once it runs
@@ -49,20 +61,15 @@ void FrameMovieScreen::update() {
             state = 1;
             restartMusic(name_, false, 100);
             ticks = 0;
+            // The closing story opens on its first picture rather than on
+            // the empty stage until the first cue.
+            if (!intro) showPicture(1);
         }
     } else if (state == 1) {
         if (ticks == cue(index) * 30) {
             ++index;
             if (index < count) {
-                char picture[64];
-                std::snprintf(picture, sizeof picture, intro ? "_intro\\intro%03d" : "_outro\\outro%03d", index);
-                // Take the new picture before giving the old one back, so a
-                // failed load leaves the screen as it was.
-                Bitmap* next = bitmapCache().get(picture);
-                bitmapCache().release(story_);
-                story_ = next;
-                if (Surface* target = black_->surface.get())
-                    target->copyFrom(kStoryX, kStoryY, *story_->surface, story_->surface->bounds(), false);
+                showPicture(index);
             } else {
                 index = count - 1;
                 startWipeOut();

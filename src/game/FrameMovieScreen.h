@@ -35,6 +35,8 @@ public:
 
 private:
     void startWipeOut();
+    // Takes story picture n and copies it onto the stage.
+    void showPicture(int n);
     int cue(int i) const { return intro ? cueTable[i] : cueTable[kIntroCount + i]; }
 
     std::string name_;

@@ -45,6 +45,10 @@ private:
     std::string pattern_;
 };
 
+// The same for a game whose levels are numbered lowest..highest without a
+// script each (comets).
+int levelKeyTarget(int level, int lowest, int highest);
+
 enum class LevelChoice { NextLevel, SameLevel, EndGame };
 
 // After a solved level. With no further level: the "common-winner" dialog,

@@ -45,11 +45,16 @@ void Display::release() {
 bool Display::present() {
     if (!platform_ || !backBuffer_) return true;
     primary_->copyFrom(0, 0, *backBuffer_, backBuffer_->bounds(), false);
-    return platform_->present(primary_->pixels(), primary_->pitch());
+    const bool shown = platform_->present(primary_->pixels(), primary_->pitch());
+    // Surfaces lost while the loading picture was shown are reported here,
+    // where the frame loop restores them.
+    const bool lostBefore = lostWhileShowing_;
+    lostWhileShowing_ = false;
+    return shown && !lostBefore;
 }
 
 void Display::showPrimary() {
-    if (platform_ && primary_) platform_->present(primary_->pixels(), primary_->pitch());
+    if (platform_ && primary_ && !platform_->present(primary_->pixels(), primary_->pitch())) lostWhileShowing_ = true;
 }
 
 void Display::restoreSurfaces() {

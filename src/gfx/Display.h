@@ -29,6 +29,7 @@ public:
     // Shows the back buffer; false when the platform reports lost surfaces.
     bool present();
     // Shows the visible picture as it is now (after drawing straight into it).
+    // Surfaces lost meanwhile are reported by the next present().
     void showPrimary();
     void restoreSurfaces();
 
@@ -67,6 +68,7 @@ private:
     Surface* target_ = nullptr;
     PixelFormat format_;
     bool windowed_ = false;
+    bool lostWhileShowing_ = false;  // a showPrimary() found the surfaces lost
 };
 
 Display& display();

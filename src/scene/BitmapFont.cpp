@@ -74,6 +74,28 @@ void BitmapFont::drawString(int x, int y, const std::string& text) {
 
 void BitmapFont::drawNumber(int x, int y, int n) { drawString(x, y, std::to_string(n)); }
 
+bool BitmapFont::hitsText(int x, int y, const std::string& text, int px, int py, int reach) const {
+    if (!picture || !picture->surface || gridX <= 0 || height <= 0) return false;
+    const Surface& s = *picture->surface;
+    const uint16_t key = s.colourKey();
+    for (unsigned char c : text) {
+        const long long left = static_cast<long long>(cells[c]) * gridX;
+        if (c != ' ' && left >= 0 && left + gridX <= s.width()) {
+            for (int dy = -reach; dy <= reach; ++dy) {
+                const int gy = py + dy - y;
+                if (gy < 0 || gy >= height || gy >= s.height()) continue;
+                for (int dx = -reach; dx <= reach; ++dx) {
+                    const int gx = px + dx - x;
+                    if (gx < 0 || gx >= gridX) continue;
+                    if (s.row(gy)[left + gx] != key) return true;
+                }
+            }
+        }
+        x += widths[c] + spacing;
+    }
+    return false;
+}
+
 int BitmapFont::textWidth(const std::string& text) const {
     long long w = 0;
     for (unsigned char c : text) w += widths[c] + spacing;

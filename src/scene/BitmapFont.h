@@ -27,6 +27,9 @@ public:
     // Sum of the advances minus one spacing.
     int textWidth(const std::string& text) const;
     int fontHeight() const { return height; }
+    // Whether (px, py) lies on, or within `reach` pixels of, a drawn pixel of
+    // `text` drawn at (x, y): the glyph's own shape, not its whole cell.
+    bool hitsText(int x, int y, const std::string& text, int px, int py, int reach = 0) const;
 
     int widths[256] = {};
     int cells[256] = {};

@@ -128,7 +128,7 @@ protected:
             "(speed 8)\n(bmp cook\\frame)\n(bmp cook\\frame)\n(anim eating (loop 1 1 0 0))\n";
         files["data_demo/bitmaps/cook/cook.anm"] = cookAnimation("(loop 45 59 30 1) (loop 0 3 4 0)");
         std::string font = "(gfxfile std_font_sheet)\n(gridx 8)\n(height 16)\n(spacing 1)\n(spacelen 6)\n(gfxdata";
-        for (char c : std::string("PoziomBraw!Zdanekyc.0123456789:sgC/LvWlTpt")) font += std::string(" (char ") + c + " 8)";
+        for (char c : std::string("PoziomBraw!Zdanekyc.0123456789:sgC/LvWlTptKj")) font += std::string(" (char ") + c + " 8)";
         files["data_demo/bitmaps/std_font.txt"] = font + ")\n";
         files["data_demo/avi/globe.avi"] = encodeAvi({RgbFrame(8, 8), RgbFrame(8, 8)});
 
@@ -206,7 +206,9 @@ protected:
             " (char 7 8) (char 8 8) (char 9 8) (char + 8) (char - 8) (char * 8) (char = 8))\n";
         addGameNeeds('4');
         fullPictures.insert("Domino\\bkg01");
-        files["data_demo/bitmaps/domino/map01.txt"] = "(background bkg01)\n(piece 5)\n(piece_set 5 6 0)\n(blocked 9 9)\n";
+        // Six straights one above the other make the road down column 6.
+        files["data_demo/bitmaps/domino/map01.txt"] =
+            "(background bkg01)\n" + repeated("(piece 5)\n", 5) + "(piece_set 5 6 0)\n(blocked 9 9)\n";
         addBackAreas();
     }
 

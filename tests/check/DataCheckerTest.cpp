@@ -80,6 +80,7 @@ TEST_F(CheckData, CommandsNamingMissingLocationsOrUnknownGames) {
     replace(kCook2, "strName: return", "strName: door");
     replace(kBook, "strParam: a_start", "strParam: !Z");
     replace(kExit, "strParam: #", "strParam: @16");
+    replace(kExit, "strParam: a_start", "strParam: @x1");
     std::string out;
     EXPECT_EQ(command(out), 1);
     const int line = lineOf(kCook2, "a_kitchen");
@@ -95,6 +96,40 @@ TEST_F(CheckData, CommandsNamingMissingLocationsOrUnknownGames) {
                        ": area \"yes\": map piece 16 does not exist"),
               std::string::npos)
         << out;
+    EXPECT_NE(out.find("a_exit01.as:" + std::to_string(lineOf(kExit, "@x1")) +
+                       ": area \"return\": map piece \"x1\" is not a number from 0 to 15"),
+              std::string::npos)
+        << out;
+}
+
+TEST_F(CheckData, OverlappingAreasThatDoDifferentThingsAreReported) {
+    const std::string hats = "data_demo/ascreen/Hats.as";
+    // Over the book's "onward" (0..100): another place, the same place again,
+    // a hover voice; and the hats' back button over a hat.
+    files[kBook] += world::activeScreenText("", {{"shortcut", "AdvProc", "a_exit01", 60, 60, 160, 160},
+                                                 {"again", "AdvProc", "a_start", 10, 10, 50, 50},
+                                                 {"voice", "SndProc", "voice\\hello 1", 0, 0, 639, 479}})
+                        .substr(17);
+    files[hats] += world::activeScreenText("", {{"hat", "HatProc", "1", 0, 0, 639, 479}}).substr(17);
+    const check::Report report = check();
+    EXPECT_EQ(findingLine(report, kBook, "area \"shortcut\" (AdvProc a_exit01) overlaps area \"onward\" (AdvProc "
+                                         "a_start, line"),
+              lineOf(kBook, "strName: shortcut") - 1)
+        << listing(report);
+    EXPECT_EQ(findingLine(report, kBook, "area \"again\" (AdvProc"), -1) << listing(report);
+    EXPECT_EQ(findingLine(report, kBook, "area \"voice\" (SndProc"), -1) << listing(report);
+    EXPECT_EQ(findingLine(report, hats, "overlaps"), -1) << listing(report);
+}
+
+TEST_F(CheckData, DominoLevelsWhoseRoadCannotBeBuiltAreReported) {
+    const std::string map = "data_demo/bitmaps/domino/map01.txt";
+    EXPECT_EQ(findingLine(check(), map, "cannot be built"), -1);
+    // A row blocked from side to side: no road gets past it.
+    std::string wall;
+    for (int c = 4; c < 16; ++c) wall += "(blocked " + std::to_string(c) + " 5)\n";
+    files[map] += wall;
+    const check::Report report = check();
+    EXPECT_NE(findingLine(report, map, "the road cannot be built"), -1) << listing(report);
 }
 
 TEST_F(CheckData, LocationsAreFollowedFromTheStartAndUnusedScreensAreOnlyWarnings) {

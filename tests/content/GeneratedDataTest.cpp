@@ -6,7 +6,10 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <cctype>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <set>
 
 #include "check/DataNeeds.h"
@@ -44,7 +47,7 @@ protected:
 
 }  // namespace
 
-TEST_F(GeneratedDataTest, EveryActiveScreenLoadsWithTheGamesReader) {
+TEST_F(GeneratedDataTest, EveryActiveScreenLoadsWithTheGamesReaderAndSavesUnchanged) {
     int screens = 0;
     for (const auto& entry : fs::directory_iterator(fs::path(QM_SOURCE_DIR) / "content" / "ascreen")) {
         const std::string name = entry.path().stem().string();
@@ -71,6 +74,13 @@ TEST_F(GeneratedDataTest, EveryActiveScreenLoadsWithTheGamesReader) {
                 EXPECT_NE(a->proc, nullptr) << name << " " << s->name;
             }
         }
+        // Saved unchanged from the editor, the screen is the generated file
+        // byte for byte: a designer's diff shows only what was edited.
+        std::string stored = entry.path().filename().string();  // the generator writes names in lower case
+        for (char& c : stored) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        std::ifstream file(fs::path(QM_BINARY_DIR) / "data_demo" / "ascreen" / stored, std::ios::binary);
+        const std::string generated((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+        EXPECT_EQ(screen.screenText(), generated) << name << ".as is not in the editor's own format";
         ++screens;
     }
     EXPECT_GE(screens, 50);

@@ -2,10 +2,14 @@
 // the bitmap font.
 
 #include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <filesystem>
 
 #include "mkdemo/Canvas.h"
 #include "mkdemo/Fonts.h"
 #include "mkdemo/Picture.h"
+#include "mkdemo/Tree.h"
 
 using namespace mkdemo;
 
@@ -57,4 +61,30 @@ TEST(PictureOutputTest, PolishLettersGetTheirSingleByteCodes) {
     EXPECT_EQ(cp1250(U'€'), 0);
     EXPECT_THROW(decodeUtf8("\xC5", where), SourceError);
     EXPECT_THROW(decodeUtf8("a\xFF", where), SourceError);
+}
+
+// A label or headline set wider than the picture it is drawn on stops the
+// generator with the picture's name and the text; (fit W) sets it at the
+// largest size that measures at most W pixels.
+TEST(PictureOutputTest, TextWiderThanItsPictureIsRefusedAndFitShrinksIt) {
+    char pattern[] = "/tmp/qm-picture-XXXXXX";
+    const std::string dir = mkdtemp(pattern);
+    Output out(dir, "");
+    auto render = [&](const std::string& text) {
+        return renderDescription(parseTree(text, "dialogs.txt").at(0), out);
+    };
+    const std::string picture = "(picture dlg\\q_next (size 200 40) (format opaque) ";
+    try {
+        render(picture + "(label 100 4 Brawo! Poziom ukończony! (size 30)))");
+        ADD_FAILURE() << "a cut headline was drawn";
+    } catch (const SourceError& e) {
+        const std::string message = e.what();
+        EXPECT_NE(message.find("dialogs.txt:1"), std::string::npos) << message;
+        EXPECT_NE(message.find("picture dlg\\q_next"), std::string::npos) << message;
+        EXPECT_NE(message.find("\"Brawo! Poziom ukończony!\""), std::string::npos) << message;
+    }
+    EXPECT_THROW(render(picture + "(title 150 4 Mapa krainy (size 30)))"), SourceError);
+    EXPECT_NO_THROW(render(picture + "(label 100 4 Brawo! Poziom ukończony! (size 30) (fit 190)))"));
+    EXPECT_NO_THROW(render(picture + "(label 0 4 Brawo! Poziom ukończony! (size 30) (outline 0) (align left) (wrap 190)))"));
+    std::filesystem::remove_all(dir);
 }

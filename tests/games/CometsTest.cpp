@@ -11,6 +11,7 @@
 #include "check/CheckTestData.h"
 #include "data/ResourcePath.h"
 #include "games/comets/CometsScreen.h"
+#include "support/DesignerModeOn.h"
 #include "support/SmallWorld.h"
 
 namespace {
@@ -220,6 +221,27 @@ TEST_F(CometsUnitTest, TheMapPieceComesAfterTheThirdLevelOfTheRun) {
     expectInOrder({"level-solved comets 2", "dialog common-nextlevel 1", "level-solved comets 3",
                    "map-piece 1 held", "dialog common-nextlevel 1", "level-load comets 4"});
     EXPECT_EQ(count("map-piece 1 held"), 1);
+}
+
+TEST_F(CometsUnitTest, LevelKeysAreTheDesignersAndStayWithinTheRun) {
+    auto key = [&](int k) {
+        holdInput({});
+        game->update();
+        holdInput({k});
+        game->update();
+    };
+    key('2');
+    EXPECT_EQ(game->level, 1);  // player mode
+    DesignerModeOn designer;
+    key('2');
+    EXPECT_EQ(game->level, 2);
+    EXPECT_EQ(game->cometsPerLevel, 8);
+    key('1');
+    key('1');
+    EXPECT_EQ(game->level, 1);
+    game->loadLevel(game->lastLevel());
+    key('2');
+    EXPECT_EQ(game->level, game->lastLevel());
 }
 
 TEST_F(CometsUnitTest, EscapeLeavesWithBirds) {

@@ -92,8 +92,13 @@ protected:
         solid("Computer\\point", 20, 20, 250, 220, 60);
         for (int i = 0; i < 24; ++i) solid(frame("happy", i), 100, 120, 80, 220, 80);
         for (int i = 0; i < 17; ++i) solid(frame("mad", i), 90, 110, 220, 80, 80);
-        // The font: 20 pixels a glyph, 30 high.
-        solid("Computer\\glyphs", 280, 30, 120, 255, 160);
+        // The font: 20 pixels a glyph, 30 high; each glyph a block (x 2..17,
+        // y 5..24) on the key colour of the picture's corner.
+        testpics::Image glyphs(280, 30);
+        for (int x = 0; x < 280; ++x)
+            for (int y = 5; y < 25; ++y)
+                if (x % 20 >= 2 && x % 20 < 18) glyphs.set(x, y, 120, 255, 160);
+        data.writePicture("Computer\\glyphs", glyphs);
         std::string font = "(gfxfile Computer\\glyphs)\n(gridx 20)\n(height 30)\n(spacing 0)\n(spacelen 10)\n(gfxdata";
         for (char c : std::string("0123456789+-*=")) font += std::string(" (char ") + c + " 20)";
         textFile("data_demo/bitmaps/Computer/fontStd.txt", font + ")\n");
@@ -150,11 +155,12 @@ protected:
         ASSERT_EQ(game->state, ComputerScreen::Flying);
         for (int t = 0; t < 200 && game->running && game->state != ComputerScreen::Choosing; ++t) tick();
     }
-    // A later answer lies over the middle of answer i (or within 8 pixels of it).
+    // An earlier answer (drawn over it) lies over the middle of answer i (or
+    // within 8 pixels of it).
     bool overlapped(int i) const {
         const ComputerScreen::Answer& a = game->answers[i];
         const double cx = a.x + a.width / 2, cy = a.y + a.height / 2;
-        for (int j = i + 1; j < 4; ++j) {
+        for (int j = 0; j < i; ++j) {
             const ComputerScreen::Answer& b = game->answers[j];
             if (b.x - 8 <= cx && cx < b.x + b.width + 8 && b.y - 8 <= cy && cy < b.y + b.height + 8) return true;
         }
@@ -225,12 +231,26 @@ TEST_F(ComputerTest, AClickBetweenTheAnswersDoesNothing) {
     click(120, 99);
     EXPECT_EQ(game->state, ComputerScreen::Choosing);
     EXPECT_EQ(count("sound Computer\\click"), 0);
-    // Two answers one over the other: the later one is chosen.
+    // Inside an answer's font cell but off its drawn digits: no answer.
+    click(static_cast<int>(game->answers[0].x), static_cast<int>(game->answers[0].y));
+    EXPECT_EQ(game->state, ComputerScreen::Choosing);
+    EXPECT_EQ(count("sound Computer\\click"), 0);
+    // Only the drawn digits (and three pixels around them) take a click.
+    game->answers[1].text = "7";
+    game->answers[1].width = 20;
+    game->answers[1].x = 300;
+    game->answers[1].y = 200;
+    EXPECT_FALSE(game->hitsAnswer(1, 300, 200));  // cell corner, key colour
+    EXPECT_TRUE(game->hitsAnswer(1, 302, 205));
+    EXPECT_TRUE(game->hitsAnswer(1, 319, 227));  // beside the digit
+    EXPECT_FALSE(game->hitsAnswer(1, 300, 228));
+    // Two answers one over the other: the one drawn on top (the earlier) is chosen.
+    game->state = ComputerScreen::Choosing;
     game->answers[2].x = game->answers[1].x;
     game->answers[2].y = game->answers[1].y;
     clickAnswer(1);
     EXPECT_EQ(game->state, ComputerScreen::Flying);
-    EXPECT_EQ(game->chosen, 2);
+    EXPECT_EQ(game->chosen, 1);
     EXPECT_EQ(count("sound Computer\\click"), 1);
 }
 

@@ -198,6 +198,31 @@ TEST_F(CookUnitTest, ServeLeavesOnTheCooksFrame59) {
     EXPECT_EQ(count("sound cook\\plate-put"), 1);
 }
 
+TEST_F(CookUnitTest, AServeCutShortByTheLevelsEndDoesNotBlockSpaceOnTheNextLevel) {
+    tick({vk::SPACE});
+    ASSERT_TRUE(cook->serving);
+    cook->endCounter = 1;  // the level ends while the plate is still in the cook's hands
+    tick();
+    cook->loadLevel(2);
+    tick();
+    tick({vk::SPACE});
+    for (int i = 0; i < 25; ++i) tick();
+    EXPECT_EQ(cook->plates[0].state, CookScreen::PlateFull);
+}
+
+TEST_F(CookUnitTest, ALevelMissingAKeyIsRefusedNamingTheFile) {
+    std::string text = params(5, 2, 1, 10, 300, 5, 3);
+    text.erase(text.find("(pigsOnScreen"));
+    level(2, text);
+    try {
+        cook->loadLevel(2);
+        FAIL() << "a level without pigsOnScreen was accepted";
+    } catch (const Exception& e) {
+        EXPECT_NE(std::string(e.message()).find("level02"), std::string::npos) << e.message();
+        EXPECT_NE(std::string(e.message()).find("pigsOnScreen"), std::string::npos) << e.message();
+    }
+}
+
 TEST_F(CookUnitTest, RowsAreBlockedWhileAPigIsStillEntering) {
     EXPECT_FALSE(cook->rowBlocked(0));
     ASSERT_TRUE(cook->bringOnPig(0));

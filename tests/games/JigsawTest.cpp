@@ -213,6 +213,10 @@ TEST_F(JigsawTest, ASolvedLevelWaitsForAClickThenTheNextLevelHasOneMoreRowAndCol
     EXPECT_EQ(game->picture.width, 379);
     EXPECT_EQ(game->picture.height, 459);
     const int second = game->pictureNumber;
+    // Surfaces restored mid-level bring back the picture in play.
+    const std::string shown = game->picture.name;
+    game->restoreSurfaces();
+    EXPECT_EQ(game->picture.name, shown);
     solve();
     EXPECT_EQ(count("sound complete"), 1);
     // Each piece came to the tray once, then none was left.

@@ -8,6 +8,7 @@
 #include "audio/Sound.h"
 #include "data/Parser.h"
 #include "games/mower/MowerScreen.h"
+#include "gfx/BitmapCache.h"
 #include "app/Notice.h"
 #include "support/DesignerModeOn.h"
 #include "support/SmallWorld.h"
@@ -289,6 +290,13 @@ TEST_F(MowerUnitTest, GrowingPatchIsPaintedFromTheCutLawn) {
     EXPECT_EQ(game->grass[2][1], 0);
     game->draw();
     display().split(frame.at(80, 40), r, g, b);  // the whole cell
+    EXPECT_GT(r, 100);
+    // Lost surfaces: the foreground comes back uncut from its file, and the
+    // game paints the lawn cut so far into it again.
+    bitmapCache().reloadAll();
+    game->restoreSurfaces();
+    game->draw();
+    display().split(frame.at(80, 40), r, g, b);
     EXPECT_GT(r, 100);
 }
 

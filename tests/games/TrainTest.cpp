@@ -470,4 +470,23 @@ TEST_F(TrainCheck, SwitchFilesAreReadAgainstTheTracksOfTheirLevel) {
     EXPECT_NE(out.find("picture \"Train\\bkg02\" does not exist"), std::string::npos) << out;
 }
 
+TEST_F(TrainCheck, LevelsThatSwitchesAloneCannotWinAreReported) {
+    const std::string level = "data_demo/bitmaps/train/level01.txt";
+    // A siding, track 2, with cargo: a switch on track 1 leads into it, and
+    // its end leads back.
+    files["data_demo/ascreen/Train01.as"] +=
+        world::activeScreenText("", {{"2", "TrackProc", "", 300, 300, 400, 400}}).substr(17);
+    files[level] = "(switch 150 100 (mode sign) (mode sign (redir (from 1 0 1) (to 2 0 1))))\n"
+                   "(switch 350 350 (mode none (redir (from 2 2 3) (to 1 1 2))))\n"
+                   "(cargo 400 400) (cargo 100 200)\n";
+    std::string out;
+    EXPECT_EQ(command(out), 0) << out;
+    // Without the passage into the siding its cargo is never reached.
+    replace(level, "(mode sign (redir (from 1 0 1) (to 2 0 1)))", "(mode sign)");
+    EXPECT_EQ(command(out), 1);
+    EXPECT_NE(out.find("data_demo/bitmaps/train/level01.txt: the level cannot be won by setting the switches alone"),
+              std::string::npos)
+        << out;
+}
+
 }  // namespace

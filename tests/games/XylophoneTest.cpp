@@ -59,6 +59,7 @@ protected:
         SmallWorld::SetUp();
         solid("Xylophone\\bkg", 640, 480, 250, 230, 200);
         solid("Xylophone\\stick", 46, 46, 200, 100, 50);
+        solid("Xylophone\\hand", 44, 62, 255, 214, 60);
         solid("xylo\\mark", 20, 20, 255, 255, 255);
         textFile("data_demo/bitmaps/xylo/mark.anm", "(speed 1)\n(bmp xylo\\mark)\n");
         std::string sprites;

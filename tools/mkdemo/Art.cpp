@@ -1,7 +1,9 @@
 #include "mkdemo/Art.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <strings.h>
+#include <utility>
 
 namespace mkdemo {
 
@@ -45,6 +47,21 @@ void drawElements(Ctx& ctx, const Node& node, const std::vector<std::string>& ig
         it->second(ctx, c);
         cairo_restore(ctx.cr);
     }
+}
+
+void requireTextInside(const Ctx& ctx, const Node& n, const std::string& text, double left, double right) {
+    // Device x of both ends: groups may move or scale the text.
+    double x0 = left, y0 = 0, x1 = right, y1 = 0;
+    cairo_user_to_device(ctx.cr, &x0, &y0);
+    cairo_user_to_device(ctx.cr, &x1, &y1);
+    if (x0 > x1) std::swap(x0, x1);
+    // Half a pixel of anti-aliasing is no cut.
+    if (x0 >= -0.5 && x1 <= ctx.width + 0.5) return;
+    char measured[160];
+    std::snprintf(measured, sizeof measured, "set from x %.0f to %.0f, the picture is %d pixels wide", x0, x1,
+                  ctx.width);
+    n.fail("picture " + ctx.picture + ": the text \"" + text + "\" is wider than its picture (" + measured +
+           "): shorten it, make it smaller or give it (fit W)");
 }
 
 void tagArea(Ctx& ctx, const Node& node, double x0, double y0, double x1, double y1) {

@@ -28,7 +28,13 @@ struct Ctx {
     double time = 0;  // seconds since the start of an animation (0 for still pictures)
     int width = 640, height = 480;
     std::vector<Shape>* shapes = nullptr;
+    std::string picture;  // the picture's name, for messages
 };
+
+// Fails, naming the picture and the text, when text set from user-space x
+// `left` to `right` on the current transformation reaches past either side
+// of the picture.
+void requireTextInside(const Ctx& ctx, const Node& n, const std::string& text, double left, double right);
 
 using Element = std::function<void(Ctx&, const Node&)>;
 

@@ -1,6 +1,7 @@
 // The world map, drawn on parchment and cut into sixteen jigsaw pieces; the
 // map pictures show it with the first n pieces found.
 
+#include <algorithm>
 #include <cmath>
 
 #include "mkdemo/Art.h"
@@ -82,7 +83,39 @@ void mapTree(cairo_t* cr, double x, double y) {
     fillStroke(cr, Color::rgb(120, 160, 90), 1.5, Color::rgb(90, 70, 50));
 }
 
-// The whole map as it looks when complete.
+struct Place {
+    double x, y;
+    const char* name;
+    Color roof;
+};
+const Place kPlaces[] = {
+    {90, 345, "Dom", Color::rgb(220, 80, 60)},
+    {60, 270, "Alchemik", Color::rgb(90, 170, 130)},   {120, 215, "Kucharka", Color::rgb(230, 120, 80)},
+    {250, 300, "Inżynierka", Color::rgb(240, 150, 50)}, {300, 262, "Strażak", Color::rgb(220, 60, 50)},
+    {190, 160, "Ogrodnik", Color::rgb(110, 180, 80)},  {250, 120, "Magik", Color::rgb(120, 80, 160)},
+    {400, 230, "Muzykantka", Color::rgb(80, 130, 220)},  {440, 185, "Malarz", Color::rgb(230, 80, 120)},
+    {320, 75, "Hydrauliczka", Color::rgb(60, 160, 170)}, {470, 320, "Programista", Color::rgb(140, 100, 200)},
+    {420, 280, "Kolejarz", Color::rgb(60, 80, 150)},    {450, 40, "Astronom", Color::rgb(50, 60, 130)},
+};
+
+// The cell of the piece that holds a place's house.
+int cellOf(const Place& p) {
+    const int col = std::clamp(static_cast<int>(p.x / (kMapW / 4)), 0, 3);
+    const int row = std::clamp(static_cast<int>((p.y - 6) / (kMapH / 4)), 0, 3);
+    return row * 4 + col;
+}
+
+// The houses and names of the places whose piece is found, drawn whole over
+// the pieces (a name is never cut at a piece's edge).
+void drawPlaces(cairo_t* cr, int found) {
+    for (const Place& p : kPlaces) {
+        bool shown = false;
+        for (int i = 0; i < found; ++i) shown = shown || kPieceCell[i] == cellOf(p);
+        if (shown) mapHouse(cr, kMapX + p.x, kMapY + p.y, p.roof, p.name);
+    }
+}
+
+// The whole map as it looks when complete, without its places.
 void drawWholeMap(cairo_t* cr) {
     cairo_rectangle(cr, kMapX, kMapY, kMapW, kMapH);
     fillVertical(cr, kMapY, kMapY + kMapH, Color::rgb(246, 230, 186), Color::rgb(236, 214, 160));
@@ -119,26 +152,11 @@ void drawWholeMap(cairo_t* cr) {
     cairo_set_dash(cr, dash, 2, 0);
     cairo_stroke(cr);
     cairo_set_dash(cr, nullptr, 0, 0);
-    mapHouse(cr, kMapX + 90, kMapY + 345, Color::rgb(220, 80, 60), "Dom");
     for (int i = 0; i < 3; ++i) {
         double x = kMapX + road[2 + i * 2][0], y = kMapY + road[2 + i * 2][1];
         circlePath(cr, x, y, 7);
         fillStroke(cr, Color::rgb(250, 210, 80), 2, ink);
     }
-    struct Place {
-        double x, y;
-        const char* name;
-        Color roof;
-    };
-    const Place places[] = {
-        {60, 270, "Alchemik", Color::rgb(90, 170, 130)},   {120, 215, "Kucharka", Color::rgb(230, 120, 80)},
-        {250, 300, "Inżynierka", Color::rgb(240, 150, 50)}, {300, 262, "Strażak", Color::rgb(220, 60, 50)},
-        {190, 160, "Ogrodnik", Color::rgb(110, 180, 80)},  {250, 120, "Magik", Color::rgb(120, 80, 160)},
-        {400, 230, "Muzykantka", Color::rgb(80, 130, 220)},  {440, 185, "Malarz", Color::rgb(230, 80, 120)},
-        {320, 75, "Hydrauliczka", Color::rgb(60, 160, 170)}, {470, 320, "Programista", Color::rgb(140, 100, 200)},
-        {420, 280, "Kolejarz", Color::rgb(60, 80, 150)},    {450, 40, "Astronom", Color::rgb(50, 60, 130)},
-    };
-    for (const Place& p : places) mapHouse(cr, kMapX + p.x, kMapY + p.y, p.roof, p.name);
     // Compass rose.
     double rx = kMapX + 470, ry = kMapY + 110;
     for (int i = 0; i < 4; ++i) {
@@ -220,6 +238,8 @@ void worldmap(Ctx& ctx, const Node& n) {
         cairo_set_line_width(cr, 5);
         cairo_stroke(cr);
     }
+    // Place names go over every outline, the new piece's too.
+    drawPlaces(cr, found);
     // Found so far, as stars at the bottom.
     for (int i = 0; i < 16; ++i) {
         double sx = screen.width / 2.0 - 15 * 16 + i * 32 + 16, sy = screen.height - 2;

@@ -26,12 +26,25 @@ TextStyle styleFrom(const Node& n, double size) {
     return st;
 }
 
-// (label x y TEXT... (size s) (color c) (outline w) (align a) (wrap w) (font f))
+// (fit W): the text is set at the largest size up to (size s), in steps of
+// half a point, whose measured width is at most W pixels.
+void fitSize(Ctx& ctx, const Node& n, TextStyle& st) {
+    const double room = n.option("fit", 0);
+    if (room <= 0 || st.wrapWidth > 0) return;
+    double w = 0, h = 0;
+    for (measureText(ctx.cr, n.text(2), st, w, h); w + 2 * st.outlineWidth > room && st.size > 6;
+         measureText(ctx.cr, n.text(2), st, w, h))
+        st.size -= 0.5;
+}
+
+// (label x y TEXT... (size s) (fit w) (color c) (outline w) (align a) (wrap w) (font f))
 void label(Ctx& ctx, const Node& n) {
     TextStyle st = styleFrom(n, 24);
+    fitSize(ctx, n, st);
     double w, h;
     drawText(ctx.cr, n.num(0), n.num(1), n.text(2), st, &w, &h);
     double left = st.align == Align::Left ? n.num(0) : st.align == Align::Right ? n.num(0) - w : n.num(0) - w / 2;
+    requireTextInside(ctx, n, n.text(2), left - st.outlineWidth, left + w + st.outlineWidth);
     tagArea(ctx, n, left, n.num(1), left + w, n.num(1) + h);
 }
 
@@ -40,9 +53,12 @@ void title(Ctx& ctx, const Node& n) {
     cairo_t* cr = ctx.cr;
     TextStyle st = styleFrom(n, 72);
     st.outlineWidth = n.option("outline", 7);
+    fitSize(ctx, n, st);
     double w, h;
     measureText(cr, n.text(2), st, w, h);
     double x = n.num(0), y = n.num(1);
+    const double left = st.align == Align::Left ? x : st.align == Align::Right ? x - w : x - w / 2;
+    requireTextInside(ctx, n, n.text(2), left - st.outlineWidth, left + w + st.outlineWidth);
     // Shadow, outline, then the gradient fill through the same glyphs.
     TextStyle shadow = st;
     shadow.color = Color::rgb(0, 0, 0, 0.35);
@@ -363,8 +379,42 @@ void pointer(Ctx& ctx, const Node& n) {
             circlePath(cr, 44 + i * 14, 18, 4.5);
             fillStroke(cr, i == 0 ? Color::rgb(230, 80, 80) : i == 1 ? Color::rgb(90, 190, 90) : Color::rgb(80, 140, 230), 1.5);
         }
+    } else if (kind == "hand") {
+        // The xylophone's teacher's hand: a big yellow glove pointing down,
+        // the tip of the index finger at (9, 58), with a soft shadow, so
+        // that it never passes for a second mouse pointer.
+        for (int pass = 0; pass < 2; ++pass) {
+            cairo_save(cr);
+            if (pass == 0) cairo_translate(cr, 3, 3);
+            cairo_move_to(cr, 4, 56);
+            cairo_curve_to(cr, 4, 59, 14, 59, 14, 56);
+            cairo_line_to(cr, 14, 34);
+            cairo_curve_to(cr, 16, 36, 20, 36, 21, 33);
+            cairo_curve_to(cr, 23, 36, 28, 36, 29, 32);
+            cairo_curve_to(cr, 31, 35, 37, 34, 37, 29);
+            cairo_line_to(cr, 38, 16);
+            cairo_curve_to(cr, 38, 8, 30, 4, 22, 4);
+            cairo_line_to(cr, 12, 4);
+            cairo_curve_to(cr, 6, 4, 4, 10, 4, 16);
+            cairo_close_path(cr);
+            if (pass == 0)
+                fillOnly(cr, Color::rgb(0, 0, 0, 0.25));
+            else
+                fillStroke(cr, Color::rgb(255, 214, 60), 2.4);
+            cairo_restore(cr);
+        }
+        setColor(cr, kInk);
+        cairo_set_line_width(cr, 1.6);
+        cairo_move_to(cr, 21, 24);
+        cairo_line_to(cr, 21, 33);
+        cairo_move_to(cr, 29, 22);
+        cairo_line_to(cr, 29, 32);
+        cairo_stroke(cr);
+        // The cuff.
+        roundedRect(cr, 6, 2, 30, 8, 3);
+        fillStroke(cr, Color::rgb(255, 255, 255), 1.8);
     } else {
-        n.fail("pointer is arrow, go, door or loading");
+        n.fail("pointer is arrow, go, door, loading or hand");
     }
 }
 

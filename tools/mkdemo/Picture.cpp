@@ -32,6 +32,7 @@ void draw(const Node& n, Canvas& canvas, double time, std::vector<Shape>* shapes
     ctx.width = canvas.width();
     ctx.height = canvas.height();
     ctx.shapes = shapes;
+    ctx.picture = n.str(0, "");
     cairo_save(ctx.cr);
     cairo_set_operator(ctx.cr, CAIRO_OPERATOR_CLEAR);
     cairo_paint(ctx.cr);

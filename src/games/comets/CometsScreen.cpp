@@ -200,6 +200,11 @@ void CometsScreen::update() {
         finish(0);
         return;
     }
+    if (const int target = levelKeyTarget(level, 1, lastLevel())) {
+        engine_.stopSound();
+        loadLevel(target);
+        return;
+    }
     catchComet();
     netY += netSpeed;
     if (startDelay >= 1) {

@@ -173,8 +173,12 @@ void ComputerScreen::update() {
             moveApart();
             if (!in.leftClicked) break;
             int picked = -1;
-            for (int i = 0; i < ComputerQuestion::kAnswers; ++i)
-                if (answers[i].holds(in.mouseX, in.mouseY)) picked = i;
+            // The answers are drawn from the last to the first, so the first
+            // one under the mouse is the one the child sees there. A click
+            // counts on the digits' drawn pixels (or a few pixels from them),
+            // not on the empty parts of their font cells.
+            for (int i = 0; i < ComputerQuestion::kAnswers && picked < 0; ++i)
+                if (hitsAnswer(i, in.mouseX, in.mouseY)) picked = i;
             if (picked >= 0) {
                 chosen = picked;
                 click_.playSound(1.0);
@@ -193,6 +197,13 @@ void ComputerScreen::update() {
             animate();
             break;
     }
+}
+
+bool ComputerScreen::hitsAnswer(int i, int px, int py) const {
+    const Answer& a = answers[i];
+    if (!a.holds(px, py)) return false;
+    if (!font.picture || !font.picture->surface) return true;  // no glyphs to test against
+    return font.hitsText(static_cast<int>(a.x), static_cast<int>(a.y), a.text, px, py, kHitReach);
 }
 
 void ComputerScreen::draw() {

@@ -1,8 +1,8 @@
 #pragma once
 // The parameters of one cook level, read from "bitmaps\cook\level%02d": how
 // fast plates and pigs move, how long a pig eats, how many pigs come in all
-// and how many sit at the tables at once. Keys missing from the script keep
-// their values; a value the game cannot play is refused with the key named.
+// and how many sit at the tables at once. A value the game cannot play is
+// refused with the key named; missingKey tells a key the script lacks.
 
 class Parser;
 
@@ -15,4 +15,9 @@ struct CookLevel {
     int pigEatingTime = 0, pigsToFeed = 0, pigsOnScreen = 0;
 
     void read(Parser& parser);
+    // The first of the seven keys the last read did not find, or null.
+    const char* missingKey() const;
+
+private:
+    unsigned seen_ = 0;  // one bit per key, in the order of kKeys
 };

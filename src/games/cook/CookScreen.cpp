@@ -1,6 +1,7 @@
 #include "games/cook/CookScreen.h"
 
 #include <cstdlib>
+#include <iterator>
 
 #include "app/Exception.h"
 #include "app/FrameTimer.h"
@@ -88,14 +89,23 @@ void CookScreen::removePig(Pig& pig) {
 }
 
 void CookScreen::readLevel(int n) {
+    // Every level gives all seven keys: a missing one would silently keep the
+    // previous level's value (or zero on the first level, which never ends).
+    // The values are taken only once the whole file has been read.
     ScriptFile file = scripts_.open(n);
     Parser parser(file.get(), resolvePath(scripts_.path(n)));
-    level.read(parser);
+    CookLevel read;
+    read.read(parser);
+    if (const char* key = read.missingKey())
+        throw Exception("Cook level %s: the key %s is missing", scripts_.path(n).c_str(), key);
+    level = read;
 }
 
 void CookScreen::loadLevel(int n) {
     showLoading();
     currentLevel = n;
+    // A serve cut short by the end of the last level must not block Space.
+    serving = false;
     for (Pig& pig : pigs) removePig(pig);
     for (Pig& pig : pigs) pig.state = PigFree;
     for (Plate& plate : plates) plate.state = PlateFree;

@@ -59,6 +59,7 @@ void InstrumentsScreen::enter() {
     back_.attach(screen);
     quiz = FreePlay;
     enterCount = leaveCount = 0;
+    moving = -1;
     update();
 }
 
@@ -137,11 +138,24 @@ void InstrumentsScreen::nextInQueue() {
     if (!head) return;
     const int i = instrumentOf(head);
     // The asked instrument sounds without its player moving.
+    moving = -1;
     if (i >= 0 && !(quiz == Question && i == answer)) {
         screen.startCanner(kCannerNames[i]);
+        moving = i;
         trace("instruments-play %d", i + 1);
     }
     head->playSound(1.0);
+}
+
+void InstrumentsScreen::keepPlayerMoving() {
+    // A tune lasts longer than one round of its player's animation: the
+    // player starts again while the instrument still sounds.
+    if (moving < 0) return;
+    if (!instruments_[moving].isSoundPlaying()) {
+        moving = -1;
+        return;
+    }
+    if (!screen.anyCannerRunning()) screen.startCanner(kCannerNames[moving]);
 }
 
 void InstrumentsScreen::update() {
@@ -151,6 +165,7 @@ void InstrumentsScreen::update() {
         return;
     }
     nextInQueue();
+    keepPlayerMoving();
     screen.updateScreen();
 }
 

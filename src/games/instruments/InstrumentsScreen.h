@@ -46,12 +46,14 @@ public:
     int answer = 0;
     std::array<Sound*, kQueue> queue{};
     int enterCount = 0, leaveCount = 0;
+    int moving = -1;  // the instrument whose player moves with its tune, or -1
     ActiveScreen screen;
 
 private:
     void startQueue(std::initializer_list<Sound*> sounds);
     void pointerEvent(int event);
     void nextInQueue();
+    void keepPlayerMoving();
 
     Sound instruments_[kInstruments];
     Sound voices_[kInstruments];

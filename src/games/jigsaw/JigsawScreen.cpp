@@ -41,7 +41,7 @@ void JigsawScreen::leave() {
 
 void JigsawScreen::restoreSurfaces() {
     char name[32];
-    std::snprintf(name, sizeof name, "jigsaw\\jig%02d", pictureNumber + 1);
+    std::snprintf(name, sizeof name, "jigsaw\\jig%02d", picturePlaying + 1);
     picture.load(name);
     picture.resize(JigsawPuzzle::kBoard.width(), JigsawPuzzle::kBoard.height());
     if (!background_ || !background_->surface) return;
@@ -54,6 +54,7 @@ void JigsawScreen::restoreSurfaces() {
 }
 
 void JigsawScreen::build(int columns, int rows) {
+    picturePlaying = pictureNumber;
     restoreSurfaces();
     puzzle.build(columns, rows, clockSeed());
     tracedLoose_ = -2;

@@ -34,6 +34,7 @@ public:
     int startLevel = 1;
     int level = 0;
     int pictureNumber = 0;
+    int picturePlaying = 0;  // the picture of the puzzle on the board
     bool isSolved = false;
     JigsawPuzzle puzzle;
     GameBanner banner;

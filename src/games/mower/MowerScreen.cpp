@@ -216,13 +216,27 @@ void MowerScreen::growCutPatches() {
             if (v < 1 || v > kFullGrass - 1) continue;
             v = v > 3 ? v - 3 : 0;
             grass[c][r] = static_cast<int8_t>(v);
-            if (!foreground_ || !background_ || !foreground_->surface || !background_->surface) continue;
-            // The patch is painted where the cell lies on the screen.
-            const int left = g.mapX1 + c * g.voxWidth, top = g.mapY1 + r * g.voxHeight;
-            const Rect patch{left + v, top + v, left + g.voxWidth - v, top + g.voxHeight - v};
-            if (!patch.empty()) foreground_->surface->copyFrom(patch.left, patch.top, *background_->surface, patch, false);
+            paintCutPatch(c, r);
         }
     }
+}
+
+void MowerScreen::paintCutPatch(int c, int r) {
+    const int v = grass[c][r];
+    if (v >= kFullGrass || !foreground_ || !background_ || !foreground_->surface || !background_->surface) return;
+    // The patch is painted where the cell lies on the screen.
+    const MowerGrid& g = mowerSettings().grid;
+    const int left = g.mapX1 + c * g.voxWidth, top = g.mapY1 + r * g.voxHeight;
+    const Rect patch{left + v, top + v, left + g.voxWidth - v, top + g.voxHeight - v};
+    if (!patch.empty()) foreground_->surface->copyFrom(patch.left, patch.top, *background_->surface, patch, false);
+}
+
+void MowerScreen::restoreSurfaces() {
+    // The foreground was reloaded from its file: paint the lawn cut so far
+    // into it again.
+    const MowerGrid& g = mowerSettings().grid;
+    for (int c = 0; c < g.voxXcnt; ++c)
+        for (int r = 0; r < g.voxYcnt; ++r) paintCutPatch(c, r);
 }
 
 void MowerScreen::mowAndCollide() {

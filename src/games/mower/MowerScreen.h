@@ -40,6 +40,7 @@ public:
     void leave() override;
     void update() override;
     void draw() override;
+    void restoreSurfaces() override;
 
     bool levelExists(int n) const { return scripts_.exists(n); }
     // A full load when no attempt is left; otherwise uses one attempt and
@@ -48,6 +49,8 @@ public:
 
     // One tick of the cut patches growing, painted into the foreground.
     void growCutPatches();
+    // Paints cell (c, r)'s cut patch, as far as it has grown, into the foreground.
+    void paintCutPatch(int c, int r);
     // Cutting and crashing at the footprint points; then the check for a
     // lawn that is all cut.
     void mowAndCollide();

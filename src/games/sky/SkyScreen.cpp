@@ -1,6 +1,7 @@
 #include "games/sky/SkyScreen.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 #include "app/DesignerMode.h"
@@ -266,6 +267,27 @@ void SkyScreen::drawBackgroundStars() const {
     }
 }
 
+void SkyScreen::drawStartRing() const {
+    // Star 1 is where the line begins, not a star to click: a golden ring
+    // sets it apart from the others while the figure is being drawn.
+    Surface* target = display().getTarget();
+    if (!target || editing || state != Playing || level.nodes.empty()) return;
+    DrawContext dc(*target);
+    dc.setPen(2, Rgb{255, 200, 60});
+    const SkyNode& first = level.nodes[0];
+    constexpr int kSegments = 20;
+    constexpr double kRadius = 16;
+    for (int i = 0; i <= kSegments; ++i) {
+        const double a = 2 * M_PI * i / kSegments;
+        const int x = first.starX + static_cast<int>(std::lround(kRadius * std::cos(a)));
+        const int y = first.starY + static_cast<int>(std::lround(kRadius * std::sin(a)));
+        if (i == 0)
+            dc.moveTo(x, y);
+        else
+            dc.lineTo(x, y);
+    }
+}
+
 void SkyScreen::drawLines() const {
     Surface* target = display().getTarget();
     const int count = static_cast<int>(level.nodes.size());
@@ -296,6 +318,7 @@ void SkyScreen::draw() {
         if (Bitmap* star = starImages_[n.image % SkyLevel::kStarImages]) star->drawCentred(n.starX, n.starY, DrawKeyed);
         if (state == Playing) drawNumber(static_cast<int>(i) + 1, n.labelX, n.labelY, false);
     }
+    drawStartRing();
     screen.drawBackground();
     screen.drawSpritesAndOverlay();
     banner.draw();

@@ -86,6 +86,7 @@ private:
     void endOfLevel();
     void drawBackgroundStars() const;
     void drawLines() const;
+    void drawStartRing() const;
 
     LevelScripts scripts_;
     Bitmap* background_ = nullptr;

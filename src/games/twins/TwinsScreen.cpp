@@ -1,5 +1,6 @@
 #include "games/twins/TwinsScreen.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "app/Exception.h"
@@ -7,6 +8,8 @@
 #include "audio/Music.h"
 #include "data/ResourcePath.h"
 #include "gfx/BitmapCache.h"
+#include "gfx/Display.h"
+#include "gfx/DrawContext.h"
 #include "gfx/InputState.h"
 #include "gfx/Pointer.h"
 #include "platform/Keys.h"
@@ -195,6 +198,25 @@ void TwinsScreen::endOfLevel() {
     }
 }
 
+void TwinsScreen::drawSolvedPanel() {
+    // The play time stays over the cards on a panel of its own, with the
+    // prompt to click on, until the child clicks.
+    BitmapFont& f = banner.font;
+    const std::string prompt = kSolvedPrompt;
+    const int h = f.fontHeight();
+    const int w = std::max(f.textWidth(banner.text), f.textWidth(prompt));
+    const int top = banner.y - 12, bottom = banner.y + 2 * h + 20;
+    if (Surface* target = display().getTarget()) {
+        DrawContext dc(*target);
+        dc.fillRect(Rect{(640 - w) / 2 - 20, top, (640 + w) / 2 + 20, bottom}, Rgb{50, 40, 80});
+    }
+    if (banner.isVisible())
+        banner.draw();
+    else
+        f.drawString(banner.x, banner.y, banner.text);
+    f.drawString((640 - f.textWidth(prompt)) / 2, banner.y + h + 8, prompt);
+}
+
 void TwinsScreen::draw() {
     if (background_) background_->draw(0, 0, DrawOpaque);
     const int stepX = params.cardWidth + params.xSpace, stepY = params.cardHeight + params.ySpace;
@@ -212,7 +234,10 @@ void TwinsScreen::draw() {
         }
     }
     font.drawNumber(0, 0, playTicks / 30);
-    banner.draw();
+    if (solved)
+        drawSolvedPanel();
+    else
+        banner.draw();
     back_.draw();
     drawPointer(input().pointerPicture);
 }

@@ -66,7 +66,9 @@ public:
     BitmapFont font;
 
 private:
+    static constexpr const char* kSolvedPrompt = "Kliknij!";
     void endOfLevel();
+    void drawSolvedPanel();
 
     LevelScripts scripts_;
     Bitmap* background_ = nullptr;

@@ -40,7 +40,7 @@ void XylophoneScreen::enter() {
     gRunning = this;
     BitmapCache& cache = bitmapCache();
     background_ = cache.get("Xylophone\\bkg");
-    hand_ = cache.get("mouse");
+    hand_ = cache.get("Xylophone\\hand");
     stick_ = cache.get("Xylophone\\stick");
     screen.registerProc("CymbalAreaProc", &barProcedure);
     screen.registerProc("MusicProc", &melodyProcedure);
