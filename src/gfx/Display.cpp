@@ -37,19 +37,38 @@ void Display::setUp(platform::Platform& platform, int width, int height) {
 
 void Display::release() {
     target_ = nullptr;
+    shown_ = nullptr;
     backBuffer_.reset();
     primary_.reset();
     platform_ = nullptr;
 }
 
-bool Display::present() {
-    if (!platform_ || !backBuffer_) return true;
-    primary_->copyFrom(0, 0, *backBuffer_, backBuffer_->bounds(), false);
-    return platform_->present(primary_->pixels(), primary_->pitch());
+bool Display::present(const Surface& frame) {
+    if (!platform_ || !primary_) return true;
+    shown_ = &frame;
+    return platform_->present(frame.pixels(), frame.pitch(), frame.drawKey());
+}
+
+void Display::keepShownFrame() {
+    if (shown_ && primary_ && shown_ != primary_.get())
+        primary_->copyFrom(0, 0, *shown_, shown_->bounds(), false);
+    shown_ = nullptr;
+}
+
+void Display::forgetFrame(const Surface& frame) {
+    if (shown_ == &frame) keepShownFrame();
+}
+
+Surface* Display::getPrimary() {
+    keepShownFrame();
+    return primary_.get();
 }
 
 void Display::showPrimary() {
-    if (platform_ && primary_) platform_->present(primary_->pixels(), primary_->pitch());
+    if (!platform_ || !primary_) return;
+    keepShownFrame();
+    const Surface& shown = *primary_;
+    platform_->present(shown.pixels(), shown.pitch(), 0);
 }
 
 void Display::restoreSurfaces() {
