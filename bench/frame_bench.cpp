@@ -1,6 +1,6 @@
 // A whole tick of the game against a memcpy of the 640 x 480 frame, in the
 // same binary so that their ratio holds on a busy machine: a location of the
-// demo world with its animations, and a busy mini-game. A tick is one pass of
+// demo world with its animations. A tick is one pass of
 // the frame loop on the headless platform: input, the update, the drawing of
 // the whole frame (background, sprites, canners, pointer) and its present.
 // Sound is left out (it is mixed on its own thread in the real game).
@@ -21,7 +21,6 @@
 #include "app/Screen.h"
 #include "data/ResourcePath.h"
 #include "game/AdventureScreen.h"
-#include "game/GameTable.h"
 #include "games/RegisterGames.h"
 #include "gfx/Display.h"
 #include "gfx/Surface.h"
@@ -89,21 +88,5 @@ void BM_AdventureTick(benchmark::State& state) {
 }
 BENCHMARK(BM_AdventureTick);
 
-// The fire game: the fires, the firemen and the water move on every tick.
-void BM_MiniGameTick(benchmark::State& state) {
-    if (!haveData()) {
-        state.SkipWithError("no data_demo in the build directory");
-        return;
-    }
-    Game game;
-    const GameInfo* info = findGameByName("fireman");
-    std::unique_ptr<Screen> screen = info && info->factory ? info->factory(1) : nullptr;
-    if (!screen) {
-        state.SkipWithError("the fire game is not built");
-        return;
-    }
-    game.run(state, *screen, true);
-}
-BENCHMARK(BM_MiniGameTick);
 
 }  // namespace
