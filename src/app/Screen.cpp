@@ -51,48 +51,59 @@ void sampleTick(bool& screenshotWanted) {
     if (in.keyPressed(vk::F12)) screenshotWanted = true;
 }
 
-void runPasses(Screen& screen, Surface& frame, bool drawAlways) {
+}  // namespace
+
+bool runPass(Screen& screen, Surface& frame, bool drawAlways) {
     platform::Platform& plat = platform::current();
     Display& disp = display();
     FrameTimer& timer = frameTimer();
-    while (screen.running) {
-        if (pumpMessage()) continue;
-        if (!appActive()) {
-            plat.idle();
-            continue;
-        }
-        plat.waitForTick(timer.secondsUntilNextTick());
-        const int due = timer.tick();
-        int ran = 0;
-        bool screenshotWanted = false;
-        while (ran < due) {
-            sampleTick(screenshotWanted);
-            screen.update();
-            ++plat.ticksRun;
-            ++ran;
-            if (!screen.running) break;
-        }
-        if (!screen.running) break;
-        if (ran == 0 && !drawAlways) continue;
-
-        Surface* previous = disp.getTarget();
-        disp.setTarget(&frame);
-        screen.draw();
-        if (gShowFps) drawFps();
-        drawNotice(frame);
-        disp.setTarget(previous);
-        disp.setClip(0, 0, 640, 480);
-        if (screenshotWanted) saveScreenshot(frame);
-        if (Surface* back = disp.getTarget()) back->copyFrom(0, 0, frame, frame.bounds(), false);
-        if (!disp.present()) {
-            trace("surfaces-lost");
-            disp.restoreSurfaces();
-            restoreCachedPictures();
-            screen.restoreSurfaces();
-            timer.restart();
-        }
+    if (pumpMessage()) return screen.running != 0;
+    if (!appActive()) {
+        plat.idle();
+        return screen.running != 0;
     }
+    plat.waitForTick(timer.secondsUntilNextTick());
+    const int due = timer.tick();
+    int ran = 0;
+    bool screenshotWanted = false;
+    while (ran < due) {
+        sampleTick(screenshotWanted);
+        screen.update();
+        ++plat.ticksRun;
+        ++ran;
+        if (!screen.running) return false;
+    }
+    if (ran == 0 && !drawAlways) return true;
+
+    // The frame is drawn and shown as it is: the display keeps it as the
+    // visible picture, so no copy of it is made on the way to the screen. Its
+    // draw key tells the platform whether it is the picture shown before.
+    Surface* previous = disp.getTarget();
+    disp.setTarget(&frame);
+    frame.beginDrawKey();
+    screen.draw();
+    if (gShowFps) drawFps();
+    drawNotice(frame);
+    disp.setTarget(previous);
+    disp.setClip(0, 0, 640, 480);
+    if (screenshotWanted) saveScreenshot(frame);
+    if (!disp.present(frame)) {
+        trace("surfaces-lost");
+        disp.restoreSurfaces();
+        restoreCachedPictures();
+        screen.restoreSurfaces();
+        timer.restart();
+    }
+    return screen.running != 0;
 }
+
+namespace {
+// Keeps what the frame shows as the visible picture when the screen's frame
+// goes away, also when an exception leaves runScreen.
+struct FrameOnScreen {
+    Surface& frame;
+    ~FrameOnScreen() { display().forgetFrame(frame); }
+};
 }  // namespace
 
 uint32_t runScreen(std::unique_ptr<Screen> screen, bool drawAlways) {
@@ -101,6 +112,7 @@ uint32_t runScreen(std::unique_ptr<Screen> screen, bool drawAlways) {
     if (!frame) throw Exception("Cannot create frame surface!");
     frame->restore();
     if (!screen) return 0;
+    FrameOnScreen shown{*frame};
 
     const std::string name = screen->traceName();
     StackEntry onStack(screen.get());
@@ -109,7 +121,8 @@ uint32_t runScreen(std::unique_ptr<Screen> screen, bool drawAlways) {
         trace("screen-enter %s", name.c_str());
         screen->enter();
         frameTimer().restart();
-        runPasses(*screen, *frame, drawAlways);
+        while (runPass(*screen, *frame, drawAlways)) {
+        }
 
         // The event and the input that ended the screen are consumed here, so
         // the next screen does not see the same click as new.

@@ -34,6 +34,13 @@ public:
 // Runs the screen, deletes it and returns its result.
 uint32_t runScreen(std::unique_ptr<Screen> screen, bool drawAlways);
 
+class Surface;
+// One pass of the frame loop of an entered screen: a window event, or the
+// ticks that are due and then (when a tick ran, or always with drawAlways) the
+// frame drawn into `frame` and shown. False once the screen has finished.
+// runScreen runs passes until then; benchmarks time them one by one.
+bool runPass(Screen& screen, Surface& frame, bool drawAlways);
+
 template <class T, class... Args>
 uint32_t runNewScreen(bool drawAlways, Args&&... args) {
     return runScreen(std::make_unique<T>(std::forward<Args>(args)...), drawAlways);

@@ -101,6 +101,11 @@ void Bitmap::blendEdges(int x, int y, const Rect& src, int flags, const Rect& vi
     if (!target || !edgePixels) return;
     const bool mirrorLR = (flags & DrawMirrorLeftRight) != 0;
     const bool mirrorUD = (flags & DrawMirrorUpDown) != 0;
+    auto pack = [](int a, int b) { return static_cast<uint64_t>(static_cast<uint32_t>(a)) << 32 | static_cast<uint32_t>(b); };
+    const auto described = target->describe({5, surface->version(), reinterpret_cast<uintptr_t>(edgePixels.get()),
+                                             static_cast<uint64_t>(edgeCount), pack(x, y), pack(src.left, src.top),
+                                             pack(src.right, src.bottom), static_cast<uint64_t>(flags),
+                                             pack(visible.left, visible.top), pack(visible.right, visible.bottom)});
     for (int i = 0; i < edgeCount; ++i) {
         const EdgePixel& e = edgePixels[i];
         if (e.x < src.left || e.x >= src.right || e.y < src.top || e.y >= src.bottom) continue;

@@ -37,15 +37,16 @@ void Display::setUp(platform::Platform& platform, int width, int height) {
 
 void Display::release() {
     target_ = nullptr;
+    shown_ = nullptr;
     backBuffer_.reset();
     primary_.reset();
     platform_ = nullptr;
 }
 
-bool Display::present() {
-    if (!platform_ || !backBuffer_) return true;
-    primary_->copyFrom(0, 0, *backBuffer_, backBuffer_->bounds(), false);
-    const bool shown = platform_->present(primary_->pixels(), primary_->pitch());
+bool Display::present(const Surface& frame) {
+    if (!platform_ || !primary_) return true;
+    shown_ = &frame;
+    const bool shown = platform_->present(frame.pixels(), frame.pitch(), frame.drawKey());
     // Surfaces lost while the loading picture was shown are reported here,
     // where the frame loop restores them.
     const bool lostBefore = lostWhileShowing_;
@@ -53,8 +54,26 @@ bool Display::present() {
     return shown && !lostBefore;
 }
 
+void Display::keepShownFrame() {
+    if (shown_ && primary_ && shown_ != primary_.get())
+        primary_->copyFrom(0, 0, *shown_, shown_->bounds(), false);
+    shown_ = nullptr;
+}
+
+void Display::forgetFrame(const Surface& frame) {
+    if (shown_ == &frame) keepShownFrame();
+}
+
+Surface* Display::getPrimary() {
+    keepShownFrame();
+    return primary_.get();
+}
+
 void Display::showPrimary() {
-    if (platform_ && primary_ && !platform_->present(primary_->pixels(), primary_->pitch())) lostWhileShowing_ = true;
+    if (!platform_ || !primary_) return;
+    keepShownFrame();
+    const Surface& shown = *primary_;
+    if (!platform_->present(shown.pixels(), shown.pitch(), 0)) lostWhileShowing_ = true;
 }
 
 void Display::restoreSurfaces() {

@@ -26,14 +26,19 @@ public:
     void release();
     bool isInitialised() const { return primary_ != nullptr; }
 
-    // Shows the back buffer; false when the platform reports lost surfaces.
-    bool present();
+    // Shows `frame`, which stays the visible picture until the next present:
+    // it is not copied. False when the platform reports lost surfaces.
+    bool present(const Surface& frame);
+    // The frame is about to be deleted: what it shows is kept.
+    void forgetFrame(const Surface& frame);
     // Shows the visible picture as it is now (after drawing straight into it).
     // Surfaces lost meanwhile are reported by the next present().
     void showPrimary();
     void restoreSurfaces();
 
-    Surface* getPrimary() { return primary_.get(); }
+    // The visible picture, to draw straight into (the loading picture): the
+    // last frame shown is copied into it first.
+    Surface* getPrimary();
     Surface* getTarget() { return target_; }
     void setTarget(Surface* surface) { target_ = surface; }
     Surface* getBackBuffer() { return backBuffer_.get(); }
@@ -61,11 +66,15 @@ public:
 
 private:
     void setUp(platform::Platform& platform, int width, int height);
+    // Copies the frame on screen into the primary surface.
+    void keepShownFrame();
 
     platform::Platform* platform_ = nullptr;
     std::unique_ptr<Surface> primary_;
     std::unique_ptr<Surface> backBuffer_;
     Surface* target_ = nullptr;
+    // The frame on screen when it is not the primary surface itself.
+    const Surface* shown_ = nullptr;
     PixelFormat format_;
     bool windowed_ = false;
     bool lostWhileShowing_ = false;  // a showPrimary() found the surfaces lost

@@ -39,6 +39,47 @@ void copyKeyedRow(uint16_t* __restrict out, const uint16_t* __restrict in, int w
 }
 }  // namespace
 
+namespace {
+uint64_t gVersions = 0;
+
+uint64_t pack(int a, int b) { return static_cast<uint64_t>(static_cast<uint32_t>(a)) << 32 | static_cast<uint32_t>(b); }
+
+uint64_t mix(uint64_t h, uint64_t v) {
+    h ^= v + 0x9E3779B97F4A7C15ull + (h << 6) + (h >> 2);
+    return h * 0xFF51AFD7ED558CCDull;
+}
+}  // namespace
+
+uint64_t Surface::version() const {
+    if (changed_) {
+        version_ = ++gVersions;
+        changed_ = false;
+    }
+    return version_;
+}
+
+void Surface::beginDrawKey() {
+    key_ = 0;
+    covered_ = false;
+    untracked_ = false;
+}
+
+void Surface::note(std::initializer_list<uint64_t> what, bool covers) {
+    changed_ = true;
+    if (covers) {
+        key_ = 0x51ED270B27A3C96Dull;
+        covered_ = true;
+        untracked_ = false;
+    }
+    for (uint64_t v : what) key_ = mix(key_, v);
+    key_ = mix(key_, what.size());
+}
+
+Surface::DescribedWrite Surface::describe(std::initializer_list<uint64_t> what) {
+    note(what);
+    return DescribedWrite(*this);
+}
+
 std::unique_ptr<Surface> Surface::create(int width, int height) {
     if (width <= 0 || height <= 0 || width > kMaxSide || height > kMaxSide) return nullptr;
     return std::make_unique<Surface>(width, height);
@@ -49,7 +90,10 @@ Surface::Surface(int width, int height)
       height_(std::max(height, 0)),
       pixels_(static_cast<size_t>(width_) * static_cast<size_t>(height_), 0) {}
 
-void Surface::fill(uint16_t colour) { std::fill(pixels_.begin(), pixels_.end(), colour); }
+void Surface::fill(uint16_t colour) {
+    note({1, colour}, true);
+    std::fill(pixels_.begin(), pixels_.end(), colour);
+}
 
 void Surface::fillRect(Rect r, uint16_t colour) {
     r.left = std::max(r.left, 0);
@@ -57,7 +101,8 @@ void Surface::fillRect(Rect r, uint16_t colour) {
     r.right = std::min(r.right, width_);
     r.bottom = std::min(r.bottom, height_);
     if (r.empty()) return;
-    for (int y = r.top; y < r.bottom; ++y) std::fill(row(y) + r.left, row(y) + r.right, colour);
+    note({2, colour, pack(r.left, r.top), pack(r.right, r.bottom)}, r.left == 0 && r.top == 0 && r.right == width_ && r.bottom == height_);
+    for (int y = r.top; y < r.bottom; ++y) std::fill(rowOf(y) + r.left, rowOf(y) + r.right, colour);
 }
 
 void Surface::copyFrom(int x, int y, const Surface& src, Rect s, bool useKey) {
@@ -73,14 +118,18 @@ void Surface::copyFrom(int x, int y, const Surface& src, Rect s, bool useKey) {
     if (s.empty()) return;
 
     const int w = s.width();
+    const bool covers = !useKey && x == 0 && y == 0 && w == width_ && s.height() == height_;
+    note({3, src.version(), useKey ? 0x10000ull | src.colourKey_ : 0, pack(x, y), pack(s.left, s.top),
+          pack(s.right, s.bottom)},
+         covers);
     if (!useKey) {
         for (int j = 0; j < s.height(); ++j)
-            std::memcpy(row(y + j) + x, src.row(s.top + j) + s.left, static_cast<size_t>(w) * 2);
+            std::memcpy(rowOf(y + j) + x, src.row(s.top + j) + s.left, static_cast<size_t>(w) * 2);
         return;
     }
     const uint16_t key = src.colourKey_;
     for (int j = 0; j < s.height(); ++j)
-        copyKeyedRow(row(y + j) + x, src.row(s.top + j) + s.left, w, key);
+        copyKeyedRow(rowOf(y + j) + x, src.row(s.top + j) + s.left, w, key);
 }
 
 void Surface::blitFrom(Rect d, const Surface& src, Rect s, bool useKey, bool mirrorLR, bool mirrorUD) {
@@ -91,6 +140,8 @@ void Surface::blitFrom(Rect d, const Surface& src, Rect s, bool useKey, bool mir
     const int y0 = std::max(d.top, 0), y1 = std::min(d.bottom, height_);
     const int x0 = std::max(d.left, 0), x1 = std::min(d.right, width_);
     if (x0 >= x1 || y0 >= y1) return;
+    note({4, src.version(), useKey ? 0x10000ull | key : 0, pack(d.left, d.top), pack(d.right, d.bottom),
+          pack(s.left, s.top), pack(s.right, s.bottom), uint64_t{mirrorLR} * 2 + mirrorUD});
     // Source column of every destination column, worked out once per blit;
     // -1 where it falls outside the source surface.
     std::vector<int> columns(static_cast<size_t>(x1 - x0));
@@ -106,7 +157,7 @@ void Surface::blitFrom(Rect d, const Surface& src, Rect s, bool useKey, bool mir
         const int sy = s.top + j;
         if (sy < 0 || sy >= src.height_) continue;
         const uint16_t* in = src.row(sy);
-        uint16_t* out = row(y) + x0;
+        uint16_t* out = rowOf(y) + x0;
         const int* column = columns.data();
         const int n = x1 - x0;
         if (useKey) {

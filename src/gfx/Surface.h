@@ -4,6 +4,7 @@
 // surfaces; copies between them never reach outside either surface.
 
 #include <cstdint>
+#include <initializer_list>
 #include <memory>
 #include <vector>
 
@@ -25,12 +26,50 @@ public:
     int pitch() const { return width_; }  // in pixels
     Rect bounds() const { return Rect{0, 0, width_, height_}; }
 
-    uint16_t* pixels() { return pixels_.data(); }
+    // Writable access counts as a change the surface cannot describe (see
+    // drawKey); reading through a const surface does not.
+    uint16_t* pixels() {
+        touched();
+        return pixels_.data();
+    }
     const uint16_t* pixels() const { return pixels_.data(); }
-    uint16_t* row(int y) { return pixels_.data() + static_cast<size_t>(y) * width_; }
+    uint16_t* row(int y) {
+        touched();
+        return pixels_.data() + static_cast<size_t>(y) * width_;
+    }
     const uint16_t* row(int y) const { return pixels_.data() + static_cast<size_t>(y) * width_; }
     uint16_t& at(int x, int y) { return row(y)[x]; }
     uint16_t at(int x, int y) const { return row(y)[x]; }
+
+    // Change tracking, so that a frame drawn exactly like the one before is
+    // known to be the same without comparing pixels.
+    //
+    // version(): a number no other state of any surface has had; it changes
+    // whenever the pixels may have changed.
+    uint64_t version() const;
+    // The key of what was drawn since beginDrawKey(): a hash of the drawing
+    // operations since the last one that covered the whole surface opaquely,
+    // with the versions of their sources. Two equal non-zero keys mean equal
+    // pixels. Zero when nothing covered the whole surface, or when pixels were
+    // written since through the accessors above (which say nothing of what
+    // was written).
+    void beginDrawKey();
+    uint64_t drawKey() const { return covered_ && !untracked_ ? key_ : 0; }
+    // For drawing code outside Surface that writes pixels through the
+    // accessors: the operation, described by `what` (which must name all it
+    // depends on), goes into the key, and the writes done while the returned
+    // guard lives are taken as described.
+    class DescribedWrite {
+    public:
+        explicit DescribedWrite(Surface& s) : s_(s) { ++s_.describing_; }
+        ~DescribedWrite() { --s_.describing_; }
+        DescribedWrite(const DescribedWrite&) = delete;
+        DescribedWrite& operator=(const DescribedWrite&) = delete;
+
+    private:
+        Surface& s_;
+    };
+    [[nodiscard]] DescribedWrite describe(std::initializer_list<uint64_t> what);
 
     void setColourKey(uint16_t key) { colourKey_ = key; }
     uint16_t colourKey() const { return colourKey_; }
@@ -52,8 +91,22 @@ public:
                   bool mirrorUpDown);
 
 private:
+    void touched() {
+        changed_ = true;
+        if (!describing_) untracked_ = true;
+    }
+    // Folds an operation into the key; `covers` restarts the key with it.
+    void note(std::initializer_list<uint64_t> what, bool covers = false);
+    uint16_t* rowOf(int y) { return pixels_.data() + static_cast<size_t>(y) * width_; }
+
     int width_;
     int height_;
     uint16_t colourKey_ = 0;
     std::vector<uint16_t> pixels_;
+    mutable uint64_t version_ = 0;
+    mutable bool changed_ = true;
+    uint64_t key_ = 0;
+    bool covered_ = false;
+    bool untracked_ = false;
+    int describing_ = 0;
 };

@@ -84,9 +84,11 @@ public:
     virtual void closeWindow() = 0;
     virtual void hideWindow() = 0;
     virtual PixelMasks pixelMasks() const { return PixelMasks{}; }
-    // Shows a 640x480 RGB565 frame. False when the display lost its surfaces
-    // (the caller restores them and draws the next frame anew).
-    virtual bool present(const uint16_t* pixels, int pitchPixels) = 0;
+    // Shows a 640x480 RGB565 frame. `key` describes its pixels: a frame with
+    // the same non-zero key as the one shown before it is the same picture
+    // (zero: unknown). False when the display lost its surfaces (the caller
+    // restores them and draws the next frame anew).
+    virtual bool present(const uint16_t* pixels, int pitchPixels, uint64_t key) = 0;
 
     // Events: one at a time, false when none is waiting.
     virtual bool pollEvent(Event& event) = 0;

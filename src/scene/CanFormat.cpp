@@ -1,6 +1,8 @@
 #include "scene/CanFormat.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstring>
 
 #include "app/Exception.h"
 #include "gfx/PixelFormat.h"
@@ -21,6 +23,73 @@ void appendI32(std::string& out, int32_t value) {
     out.push_back(static_cast<char>((v >> 24) & 0xFF));
 }
 }  // namespace can
+
+namespace {
+// Palette indices to pixels, eight at a time: one 8-byte load of indices and
+// two 8-byte stores of four pixels each. With `pairs` (the pixels of every two
+// indices, see pairTable) four lookups serve the eight pixels, otherwise
+// eight lookups in the palette.
+void lookUpRun(uint16_t* __restrict out, const uint8_t* __restrict in, int n, const uint16_t* __restrict palette,
+               const uint32_t* __restrict pairs) {
+    int i = 0;
+    if constexpr (std::endian::native == std::endian::little) {
+        if (pairs) {
+            for (; i + 8 <= n; i += 8) {
+                uint64_t idx;
+                std::memcpy(&idx, in + i, sizeof idx);
+                const uint64_t lo = pairs[idx & 0xFFFF] | uint64_t{pairs[(idx >> 16) & 0xFFFF]} << 32;
+                const uint64_t hi = pairs[(idx >> 32) & 0xFFFF] | uint64_t{pairs[idx >> 48]} << 32;
+                std::memcpy(out + i, &lo, sizeof lo);
+                std::memcpy(out + i + 4, &hi, sizeof hi);
+            }
+        } else {
+            for (; i + 8 <= n; i += 8) {
+                uint64_t idx;
+                std::memcpy(&idx, in + i, sizeof idx);
+                const uint64_t lo = uint64_t{palette[idx & 0xFF]} | uint64_t{palette[(idx >> 8) & 0xFF]} << 16 |
+                                    uint64_t{palette[(idx >> 16) & 0xFF]} << 32 |
+                                    uint64_t{palette[(idx >> 24) & 0xFF]} << 48;
+                const uint64_t hi = uint64_t{palette[(idx >> 32) & 0xFF]} | uint64_t{palette[(idx >> 40) & 0xFF]} << 16 |
+                                    uint64_t{palette[(idx >> 48) & 0xFF]} << 32 | uint64_t{palette[idx >> 56]} << 48;
+                std::memcpy(out + i, &lo, sizeof lo);
+                std::memcpy(out + i + 4, &hi, sizeof hi);
+            }
+        }
+    }
+    for (; i < n; ++i) out[i] = palette[in[i]];
+}
+
+// Frames that write at least this many pixels are decoded through the pair
+// table: building its 65536 entries costs about as much as looking up this
+// many pixels one by one.
+constexpr int64_t kPairTableWorth = 65536;
+
+// The pixels of every two palette indices: entry (b << 8 | a) holds a's pixel
+// in its low half and b's in its high half, as two neighbouring indices a, b
+// read as one little-endian 16-bit number give it.
+const uint32_t* pairTable(const uint16_t* palette) {
+    thread_local std::vector<uint32_t> table(65536);
+    uint32_t* t = table.data();
+    for (int b = 0; b < 256; ++b) {
+        const uint32_t high = uint32_t{palette[b]} << 16;
+        for (int a = 0; a < 256; ++a) t[b << 8 | a] = high | palette[a];
+    }
+    return t;
+}
+
+// The number of pixels the runs of a frame write (its runs start at offset).
+int64_t pixelsWritten(const uint8_t* data, size_t size, size_t offset) {
+    int64_t total = 0;
+    while (size - offset >= 8) {
+        const int32_t skip = can::readI32(data + offset);
+        const int32_t count = can::readI32(data + offset + 4);
+        if (skip < 0 || count < 0 || size - offset - 8 < static_cast<size_t>(count)) break;
+        total += count;
+        offset += 8 + static_cast<size_t>(count);
+    }
+    return total;
+}
+}  // namespace
 
 CanHeader checkCan(const uint8_t* data, size_t size, const std::string& fileName,
                    std::vector<size_t>& frameOffsets) {
@@ -98,6 +167,8 @@ size_t decodeCanFrame(const uint8_t* data, size_t size, size_t offset, const Can
         rowBegin = static_cast<int>(std::clamp<int64_t>(-y, 0, h.height));
         rowEnd = static_cast<int>(std::clamp<int64_t>(target->height() - y, 0, h.height));
     }
+    const uint32_t* pairs = nullptr;
+    if (target && pixelsWritten(data, size, offset) >= kPairTableWorth) pairs = pairTable(palette);
     int64_t cursor = 0;
     for (;;) {
         if (size - offset < 8) return size;
@@ -124,9 +195,7 @@ size_t decodeCanFrame(const uint8_t* data, size_t size, size_t offset, const Can
                 const int c0 = std::max(col, colBegin);
                 const int c1 = std::min(col + n, colEnd);
                 if (c0 < c1) {
-                    uint16_t* __restrict out = target->row(h.y + row) + h.x + c0;
-                    const uint8_t* __restrict in = src + (c0 - col);
-                    for (int i = 0, e = c1 - c0; i < e; ++i) out[i] = palette[in[i]];
+                    lookUpRun(target->row(h.y + row) + h.x + c0, src + (c0 - col), c1 - c0, palette, pairs);
                 }
             }
             src += n;

@@ -70,3 +70,34 @@ TEST(SurfaceCopy, ScaledMirroredBlitMatchesThePerPixelRule) {
     Surface dst(10, 10);
     dst.blitFrom(Rect{0, 0, 10, 10}, src, Rect{-20, -20, 40, 40}, true, true, true);
 }
+
+// The draw key tells two frames apart without their pixels: equal keys only
+// for the same operations on sources in the same state, after a full cover.
+TEST(SurfaceCopy, DrawKeyFollowsTheOperationsAndTheirSources) {
+    Surface background(32, 16), sprite(8, 8), frame(32, 16);
+    background.fill(0x1111);
+    sprite.fill(0x2222);
+    auto draw = [&](int x) {
+        frame.beginDrawKey();
+        frame.copyFrom(0, 0, background, background.bounds(), false);
+        frame.copyFrom(x, 4, sprite, sprite.bounds(), true);
+        return frame.drawKey();
+    };
+    const uint64_t first = draw(3);
+    EXPECT_NE(first, 0u);
+    EXPECT_EQ(draw(3), first);
+    EXPECT_NE(draw(4), first);  // moved
+    sprite.at(1, 1) = 0x3333;   // the source changed
+    const uint64_t changed = draw(3);
+    EXPECT_NE(changed, first);
+    EXPECT_EQ(draw(3), changed);
+
+    frame.beginDrawKey();
+    frame.copyFrom(0, 0, sprite, sprite.bounds(), false);  // covers only a corner
+    EXPECT_EQ(frame.drawKey(), 0u);
+    draw(3);
+    frame.at(0, 0) = 0;  // written past the key's knowledge
+    EXPECT_EQ(frame.drawKey(), 0u);
+    frame.fill(0);  // a full cover makes the earlier writes irrelevant
+    EXPECT_NE(frame.drawKey(), 0u);
+}

@@ -63,7 +63,7 @@ public:
     void closeWindow() override { windowOpen_ = false; }
     void hideWindow() override { windowOpen_ = false; }
     PixelMasks pixelMasks() const override { return config_.masks; }
-    bool present(const uint16_t* pixels, int pitchPixels) override;
+    bool present(const uint16_t* pixels, int pitchPixels, uint64_t key) override;
 
     bool pollEvent(Event& event) override;
     void waitForTick(double secondsUntilDue) override { advanceTicks(1); }
@@ -104,6 +104,7 @@ private:
     uint64_t audioCounts_ = 0;
     HeadlessAudio audio_;
     std::vector<uint16_t> lastFrame_;
+    uint64_t lastKey_ = 0;
     int framesPresented_ = 0;
     bool loseNext_ = false;
     bool lostReported_ = false;

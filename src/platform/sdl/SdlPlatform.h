@@ -31,7 +31,7 @@ public:
     void openWindow(const WindowOptions& options) override;
     void closeWindow() override;
     void hideWindow() override;
-    bool present(const uint16_t* pixels, int pitchPixels) override;
+    bool present(const uint16_t* pixels, int pitchPixels, uint64_t key) override;
 
     bool pollEvent(Event& event) override;
     void waitForTick(double secondsUntilDue) override;
@@ -82,9 +82,9 @@ private:
     bool pressDropped_[2] = {false, false};
     bool videoReady_ = false;
     bool lost_ = false;
-    // The frame on screen, so an unchanged frame is not shown again (an idle
-    // game then costs almost nothing); window changes force a redraw.
-    std::vector<uint16_t> shown_;
+    // The key of the frame on screen, so an unchanged frame is not shown
+    // again; window changes force a redraw.
+    uint64_t shownKey_ = 0;
     bool redraw_ = true;
     bool audioTried_ = false;
     std::unique_ptr<SdlAudio> audio_;
