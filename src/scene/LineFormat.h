@@ -22,9 +22,13 @@ int parseIntPair(const char* line, const char* key, int& a, int& b);
 // value lies beyond +-100000 (no picture can be drawn there).
 int parsePositionPair(const char* line, const char* key, int& a, int& b);
 
-// The first `limit` bytes of text (fixed-size name fields).
+// The first `limit` bytes of text (fixed-size name fields), without carriage
+// returns at its end: a cut can bare some, and a line read back from a file
+// loses them, so the field would not read back as it was written.
 inline std::string clip(const std::string& text, size_t limit) {
-    return text.size() > limit ? text.substr(0, limit) : text;
+    std::string out = text.size() > limit ? text.substr(0, limit) : text;
+    while (!out.empty() && out.back() == '\r') out.pop_back();
+    return out;
 }
 
 }  // namespace lineformat

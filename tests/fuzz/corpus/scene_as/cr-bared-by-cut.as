@@ -1,0 +1,7 @@
+:ActiveArea
+strName: ————————————————ã:ActiveAreÿÿ€a
+strName: Help
+strProc: ———————————————————————————————————————————————————————:ActiveArSkyAreaProc
+strea
+stParam: 
+bForNamerc:e
