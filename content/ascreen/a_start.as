@@ -22,10 +22,10 @@ strName: start
 strProc: AdvProc
 strParam: a_book
 bForceUpdate: 0
-Point: 228,178
-Point: 412,178
-Point: 412,240
-Point: 228,240
+Point: 213,178
+Point: 427,178
+Point: 427,240
+Point: 213,240
 :End
 
 :ActiveArea
@@ -33,10 +33,10 @@ strName: play
 strProc: SndProc
 strParam: voice\g_play 1
 bForceUpdate: 0
-Point: 228,178
-Point: 412,178
-Point: 412,240
-Point: 228,240
+Point: 213,178
+Point: 427,178
+Point: 427,240
+Point: 213,240
 :End
 
 :ActiveArea

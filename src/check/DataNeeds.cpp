@@ -12,6 +12,7 @@
 #include "data/ResourcePath.h"
 #include "game/BackButton.h"
 #include "games/alchemist/AlchemistField.h"
+#include "games/comets/CometsLevels.h"
 #include "games/computer/ComputerScreen.h"
 #include "games/cook/CookLevel.h"
 #include "games/mower/MowerLevel.h"
@@ -227,7 +228,7 @@ Needs cometsNeeds() {
     n.fonts = {{"std_font", kBannerCharacters}};
     LevelScriptNeed levels;
     levels.pattern = "bitmaps\\comets\\levels";
-    levels.keys = {number("levels", KeyNeed::Positive, true)};
+    levels.keys = {number("levels", KeyNeed::Positive, true, CometsLevels::kMax)};
     n.levelScripts = {levels};
     return n;
 }

@@ -63,8 +63,8 @@ TEST(PictureOutputTest, PolishLettersGetTheirSingleByteCodes) {
     EXPECT_THROW(decodeUtf8("a\xFF", where), SourceError);
 }
 
-// A label or headline set wider than the picture it is drawn on stops the
-// generator with the picture's name and the text; (fit W) sets it at the
+// A label, headline, button text or signpost board set wider than what it is
+// drawn on stops the generator with the picture's name and the text; (fit W) sets it at the
 // largest size that measures at most W pixels.
 TEST(PictureOutputTest, TextWiderThanItsPictureIsRefusedAndFitShrinksIt) {
     char pattern[] = "/tmp/qm-picture-XXXXXX";
@@ -84,6 +84,10 @@ TEST(PictureOutputTest, TextWiderThanItsPictureIsRefusedAndFitShrinksIt) {
         EXPECT_NE(message.find("\"Brawo! Poziom ukończony!\""), std::string::npos) << message;
     }
     EXPECT_THROW(render(picture + "(title 150 4 Mapa krainy (size 30)))"), SourceError);
+    // Buttons and signposts are measured too: a button's text must fit the button.
+    EXPECT_THROW(render(picture + "(button 10 0 80 40 Zaczynamy!))"), SourceError);
+    EXPECT_NO_THROW(render(picture + "(button 10 0 180 40 Zaczynamy!))"));
+    EXPECT_THROW(render(picture + "(signpost 150 40 (board right 0 Stołówka prosiaczków)))"), SourceError);
     EXPECT_NO_THROW(render(picture + "(label 100 4 Brawo! Poziom ukończony! (size 30) (fit 190)))"));
     EXPECT_NO_THROW(render(picture + "(label 0 4 Brawo! Poziom ukończony! (size 30) (outline 0) (align left) (wrap 190)))"));
     std::filesystem::remove_all(dir);

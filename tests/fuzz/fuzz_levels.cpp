@@ -12,6 +12,7 @@
 #include "check/ScriptCheck.h"
 #include "data/Parser.h"
 #include "games/alchemist/AlchemistField.h"
+#include "games/comets/CometsLevels.h"
 #include "games/cook/CookLevel.h"
 #include "games/domino/DominoBoard.h"
 #include "games/domino/DominoLevelFile.h"
@@ -100,6 +101,11 @@ void readAs(int which, std::string& text) {
             gSink = check::checkKeyValues(script, keys).size();
             break;
         }
+        case 10: {
+            Parser p(text, path);
+            gSink = static_cast<size_t>(CometsLevels::count(p));
+            break;
+        }
         default:
             gSink = check::readScreenFile(text).problems.size();
             break;
@@ -111,7 +117,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size == 0) return 0;
     std::string text(reinterpret_cast<const char*>(data) + 1, size - 1);
     try {
-        readAs(data[0] % 10, text);
+        readAs(data[0] % 11, text);
     } catch (const Exception&) {
     }
     return 0;

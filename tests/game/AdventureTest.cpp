@@ -77,11 +77,15 @@ protected:
         stopProgress();
         findGame('3')->factory = saved_;
         resetAdventureState();
+        shutdownSound();
         SmallWorld::TearDown();
     }
 
-    void play(world::Script& script) {
-        start(script.done());
+    void play(world::Script& script, bool withSound = false) {
+        if (withSound)
+            startWithSound(script);
+        else
+            start(script.done());
         try {
             runScreen(std::make_unique<AdventureScreen>(), true);
         } catch (const Exception& e) {
@@ -102,12 +106,22 @@ protected:
 };
 
 TEST_F(AdventureTest, FirstVisitOfACharacterPlaysItsMovieOnce) {
+    // The painter says who she is over her area; right after her movie, which
+    // said it already, the first pass over her is quiet.
+    screenFile("a_painter2", world::activeScreenText("backdrop", {{"return", "AdvProc", "a_start", 0, 0, 100, 100},
+                                                                  {"painter", "SndProc", "can\\mov-painter", 300, 0, 400, 100}},
+                                                     {"sound: can\\mov-painter"}));
+    soundVolume({"can\\mov-painter", "click1", "click2"});
     world::Script s;
     s.click(5, 150, 50);    // to a_painter2: the movie plays
+    s.move(300, 350, 50);   // over the painter: quiet
+    s.move(320, 250, 50);
+    s.move(340, 350, 50);   // over her again: she speaks
     s.click(400, 50, 50);   // back to the start
     s.click(420, 150, 50);  // to a_painter2 again: no movie
     s.ctrlKey(440, 'C');
-    play(s);
+    play(s, true);
+    EXPECT_EQ(count("sound can\\mov-painter"), 2);  // in the movie, then on the second pass
     EXPECT_EQ(count("movie mov-painter"), 1);
     EXPECT_EQ(count("music birds restart"), 1);
     EXPECT_EQ(events("location"), (std::vector<std::string>{"location a_start", "location a_painter2",

@@ -76,6 +76,16 @@ TEST_F(FlowScreensTest, IntroIsSkippableTheOutroIsNot) {
     const uint64_t introTicks = run(std::make_unique<FrameMovieScreen>("mov-intro"), skip);
     EXPECT_LT(introTicks, 21u + wipe + 3);
 
+    // Right after its wipe-in the outro shows its first picture, not the empty stage.
+    start({}, wipe + 3);
+    try {
+        runScreen(std::make_unique<FrameMovieScreen>("mov-outro"), false);
+    } catch (const ExceptionQuit&) {
+    }
+    ASSERT_FALSE(plat->lastFrame().empty());
+    EXPECT_EQ(plat->lastFrame()[(FrameMovieScreen::kStoryY + 10) * 640 + FrameMovieScreen::kStoryX + 10],
+              display().rgb(30, 0, 0));
+
     world::Script clicks;
     for (int t = 10; t < 4000; t += 200) clicks.click(t, 10, 10).key(t + 100, vk::ESCAPE);
     const uint64_t outroTicks = run(std::make_unique<FrameMovieScreen>("mov-outro"), clicks);

@@ -244,6 +244,14 @@ TEST_F(ComputerTest, AClickBetweenTheAnswersDoesNothing) {
     EXPECT_TRUE(game->hitsAnswer(1, 302, 205));
     EXPECT_TRUE(game->hitsAnswer(1, 319, 227));  // beside the digit
     EXPECT_FALSE(game->hitsAnswer(1, 300, 228));
+    // A drawn pixel of an answer below wins over the reach around the digit on top.
+    game->answers[2].text = "7";
+    game->answers[2].width = 20;
+    game->answers[2].x = 300;
+    game->answers[2].y = 222;
+    EXPECT_TRUE(game->hitsAnswer(1, 305, 227));
+    EXPECT_EQ(game->answerAt(305, 227), 2);
+    EXPECT_EQ(game->answerAt(305, 226), 1);
     // Two answers one over the other: the one drawn on top (the earlier) is chosen.
     game->state = ComputerScreen::Choosing;
     game->answers[2].x = game->answers[1].x;

@@ -34,11 +34,13 @@ protected:
         areas.push_back({"quiz", "GameAreaProc", "", 0, 400, 99, 479});
         areas.push_back({"nobody", "InsCannerProc", "9", 0, 320, 60, 380});
         screenFile("Instruments", world::activeScreenText("instruments\\bkg", areas, canners));
-        // Every sound lasts a tenth of a second: three ticks.
+        // Every sound lasts a tenth of a second (three ticks) but the third
+        // instrument's tune, which outlasts its player's six-frame animation.
         std::map<std::string, std::vector<uint8_t>> sounds;
         const auto wav = audiotest::makeWav({}, audiotest::constantSamples16(4410, 1, 1000));
         for (int i = 0; i < InstrumentsScreen::kInstruments; ++i) {
-            sounds[std::string(InstrumentsScreen::kSoundNames[i]) + ".wav"] = wav;
+            sounds[std::string(InstrumentsScreen::kSoundNames[i]) + ".wav"] =
+                i == 2 ? audiotest::makeWav({}, audiotest::constantSamples16(22050, 1, 1000)) : wav;
             sounds[std::string(InstrumentsScreen::kVoiceNames[i]) + ".wav"] = wav;
         }
         for (const char* name : {"Voice\\g_insGood", "Voice\\g_insWrong", "Voice\\g_insQuestion"})
@@ -89,10 +91,16 @@ TEST_F(InstrumentsTest, AnInstrumentIsNamedThenPlaysWithItsPlayerMoving) {
     clickInstrument(2);
     EXPECT_FALSE(animated(2));
     clickInstrument(5);  // ignored while the sequence plays
+    for (int t = 0; t < 20 && events("instruments-play").empty(); ++t) tick();
+    // The player keeps moving for the whole of the half-second tune, over
+    // more than two rounds of its animation.
+    for (int t = 0; t < 13; ++t) {
+        tick();
+        EXPECT_TRUE(animated(2)) << "tick " << t << " of the tune";
+    }
     untilQuiet();
     EXPECT_EQ(heard(), (std::vector<std::string>{"sound Voice\\g_insAccordion", "sound Instruments\\Harmonia"}));
     EXPECT_EQ(events("instruments-play"), (std::vector<std::string>{"instruments-play 3"}));
-    EXPECT_TRUE(animated(2));
     EXPECT_FALSE(animated(5));
 }
 

@@ -64,6 +64,15 @@ void requireTextInside(const Ctx& ctx, const Node& n, const std::string& text, d
            "): shorten it, make it smaller or give it (fit W)");
 }
 
+void requireTextWithin(const Ctx& ctx, const Node& n, const std::string& text, double width, double room,
+                       const char* what) {
+    if (width <= room + 0.5) return;
+    char measured[96];
+    std::snprintf(measured, sizeof measured, "%.0f pixels where there is room for %.0f", width, room);
+    n.fail("picture " + ctx.picture + ": the text \"" + text + "\" is wider than its " + what + " (" + measured +
+           "): shorten it or make it smaller");
+}
+
 void tagArea(Ctx& ctx, const Node& node, double x0, double y0, double x1, double y1) {
     if (!ctx.shapes) return;
     cairo_user_to_device(ctx.cr, &x0, &y0);

@@ -35,6 +35,10 @@ struct Ctx {
 // `left` to `right` on the current transformation reaches past either side
 // of the picture.
 void requireTextInside(const Ctx& ctx, const Node& n, const std::string& text, double left, double right);
+// Fails the same way when text `width` pixels wide is set on something with
+// only `room` pixels for it (`what`: "button", "icon").
+void requireTextWithin(const Ctx& ctx, const Node& n, const std::string& text, double width, double room,
+                       const char* what);
 
 using Element = std::function<void(Ctx&, const Node&)>;
 

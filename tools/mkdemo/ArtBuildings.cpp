@@ -217,6 +217,7 @@ void house(Ctx& ctx, const Node& n) {
         double tw, th;
         measureText(cr, s->text(), st, tw, th);
         double sy = top - (th + 8) / 2 + (n.child("awning") ? 4 : 0);
+        requireTextInside(ctx, *s, s->text(), cx - tw / 2 - 14, cx + tw / 2 + 14);
         roundedRect(cr, cx - tw / 2 - 14, sy - 4, tw + 28, th + 8, 8);
         fillStroke(cr, Color::rgb(255, 240, 200), 3);
         drawText(cr, cx, sy, s->text(), st);
@@ -498,6 +499,7 @@ void signpost(Ctx& ctx, const Node& n) {
         }
         cairo_close_path(cr);
         fillVerticalStroke(cr, by, by + bh, c.lighter(0.2), c.darker(0.08), 3);
+        requireTextInside(ctx, *b, text, bx0, bx1);
         drawText(cr, (bx0 + bx1) / 2 + (dir == "left" ? 6 : -6), by + 5, text, st);
         // Nail heads.
         circlePath(cr, x, by + bh / 2, 3);

@@ -209,7 +209,11 @@ void icon(Ctx& ctx, const Node& n) {
         st.color = Color::rgb(255, 255, 255);
         st.outlineWidth = 3;
         st.wrapWidth = n.option("titlewidth", size * 1.4);
-        drawText(ctx.cr, cx, cy + size * 0.52, gameTitle(n.str(0)), st);
+        const std::string text = gameTitle(n.str(0));
+        const double tw = inkWidth(ctx.cr, text, st);
+        requireTextWithin(ctx, n, text, tw, st.wrapWidth, "title's width");
+        requireTextInside(ctx, n, text, cx - tw / 2 - st.outlineWidth, cx + tw / 2 + st.outlineWidth);
+        drawText(ctx.cr, cx, cy + size * 0.52, text, st);
     }
     tagArea(ctx, n, cx - size / 2, cy - size / 2, cx + size / 2, cy + size / 2 + (n.option("title", 0) != 0 ? 40 : 0));
 }
@@ -243,6 +247,7 @@ void gamesign(Ctx& ctx, const Node& n) {
     st.outlineWidth = 2.5;
     st.wrapWidth = w - 12;
     st.lineSpacing = 0.85;
+    requireTextWithin(ctx, n, gameTitle(code), inkWidth(cr, gameTitle(code), st), w, "frame");
     drawText(cr, cx, top - 30 + w * 0.72, gameTitle(code), st);
     tagArea(ctx, n, cx - w / 2, top - 30, cx + w / 2, top - 30 + h);
 }

@@ -132,13 +132,17 @@ void button(Ctx& ctx, const Node& n) {
     std::string text = n.text(4);
     measureText(cr, text, st, tw, th);
     double tx = x + w / 2;
+    double used = 0;
     if (const Node* ic = n.child("stars")) {
         // Stars in a row at the left, the text centred in the rest.
         int count = ic->integer(0);
-        double used = 14 + count * 20;
+        used = 14 + count * 20;
         for (int i = 0; i < count; ++i) drawStar(cr, x + 24 + i * 20, y + h / 2, 10, 4.5, Color::rgb(255, 230, 80), 2);
         tx = x + used + (w - used) / 2;
     }
+    // The rounded ends take about a third of the height.
+    requireTextWithin(ctx, n, text, tw + 2 * st.outlineWidth, w - used - 0.3 * h, "button");
+    requireTextInside(ctx, n, text, x, x + w);
     drawText(cr, tx, y + (h - th) / 2, text, st);
     tagArea(ctx, n, x, y, x + w, y + h);
 }
@@ -169,7 +173,9 @@ void arrow(Ctx& ctx, const Node& n) {
         st.size = l->option("size", 18);
         st.color = Color::rgb(255, 255, 255);
         st.outlineWidth = 3;
-        drawText(cr, cx, cy + size * 0.55, l->text(), st);
+        double tw, th;
+        drawText(cr, cx, cy + size * 0.55, l->text(), st, &tw, &th);
+        requireTextInside(ctx, *l, l->text(), cx - tw / 2 - st.outlineWidth, cx + tw / 2 + st.outlineWidth);
     }
     tagArea(ctx, n, cx - size * 0.55, cy - size * 0.5, cx + size * 0.55, cy + size * 0.5);
 }

@@ -239,6 +239,14 @@ void measureText(cairo_t* cr, const std::string& text, const TextStyle& style, d
     g_object_unref(layout);
 }
 
+double inkWidth(cairo_t* cr, const std::string& text, const TextStyle& style) {
+    PangoLayout* layout = makeLayout(cr, text, style);
+    PangoRectangle ink, logical;
+    pango_layout_get_pixel_extents(layout, &ink, &logical);
+    g_object_unref(layout);
+    return ink.width;
+}
+
 void drawText(cairo_t* cr, double x, double y, const std::string& text, const TextStyle& style, double* outWidth,
               double* outHeight) {
     PangoLayout* layout = makeLayout(cr, text, style);

@@ -94,6 +94,9 @@ void drawText(cairo_t* cr, double x, double y, const std::string& text, const Te
               double* outWidth = nullptr, double* outHeight = nullptr);
 // Size of the text without drawing it.
 void measureText(cairo_t* cr, const std::string& text, const TextStyle& style, double& width, double& height);
+// The inked width of the text as it is set: for wrapped text, that of its
+// widest line (a word longer than the wrap width reaches past it).
+double inkWidth(cairo_t* cr, const std::string& text, const TextStyle& style);
 
 // A deterministic random number source for scenery (grass, stars, flowers).
 class Rng {

@@ -78,23 +78,11 @@ void CometsScreen::leave() {
 }
 
 void CometsScreen::readLevelCount() {
-    numberOfLevels = kDefaultLevels;
     const std::string path = resourcePath(ResScript, kLevelsScript);
     ScriptFile file(openDataFile(path, "rt"));
     if (!file) throw Exception("Cannot read script file: %s", resolvePath(path).c_str());
-    try {
-        Parser parser(file.get());
-        while (parser.nextBranch()) {
-            if (parser.is("levels")) numberOfLevels = parser.readInt();
-            parser.leaveBranch();
-        }
-    } catch (const Exception& e) {
-        throw Exception("%s (%s)", e.message(), resolvePath(path).c_str());
-    }
-    // At least the first level is played; a count beyond any sensible run
-    // would only overflow the level numbers.
-    if (numberOfLevels < 1) numberOfLevels = 1;
-    if (numberOfLevels > kMaxLevels) numberOfLevels = kMaxLevels;
+    Parser parser(file.get(), resolvePath(path));
+    numberOfLevels = CometsLevels::count(parser);
 }
 
 void CometsScreen::loadLevel(int n) {

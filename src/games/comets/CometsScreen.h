@@ -13,6 +13,7 @@
 #include "game/BackButton.h"
 #include "audio/Sound.h"
 #include "game/ParticleSystem.h"
+#include "games/comets/CometsLevels.h"
 #include "scene/ActiveScreen.h"
 #include "scene/GameBanner.h"
 
@@ -21,8 +22,8 @@ class BmpSprite;
 
 class CometsScreen : public Screen {
   public:
-    static constexpr int kDefaultLevels = 12;
-    static constexpr int kMaxLevels = 99;
+    static constexpr int kDefaultLevels = CometsLevels::kDefault;
+    static constexpr int kMaxLevels = CometsLevels::kMax;
     static constexpr int kMisses = 3;
     static constexpr int kStartDelay = 110;
     static constexpr int kNetStartY = 366;

@@ -172,13 +172,7 @@ void ComputerScreen::update() {
         case Choosing: {
             moveApart();
             if (!in.leftClicked) break;
-            int picked = -1;
-            // The answers are drawn from the last to the first, so the first
-            // one under the mouse is the one the child sees there. A click
-            // counts on the digits' drawn pixels (or a few pixels from them),
-            // not on the empty parts of their font cells.
-            for (int i = 0; i < ComputerQuestion::kAnswers && picked < 0; ++i)
-                if (hitsAnswer(i, in.mouseX, in.mouseY)) picked = i;
+            const int picked = answerAt(in.mouseX, in.mouseY);
             if (picked >= 0) {
                 chosen = picked;
                 click_.playSound(1.0);
@@ -199,11 +193,24 @@ void ComputerScreen::update() {
     }
 }
 
-bool ComputerScreen::hitsAnswer(int i, int px, int py) const {
+bool ComputerScreen::hitsAnswer(int i, int px, int py, int reach) const {
     const Answer& a = answers[i];
     if (!a.holds(px, py)) return false;
     if (!font.picture || !font.picture->surface) return true;  // no glyphs to test against
-    return font.hitsText(static_cast<int>(a.x), static_cast<int>(a.y), a.text, px, py, kHitReach);
+    return font.hitsText(static_cast<int>(a.x), static_cast<int>(a.y), a.text, px, py, reach);
+}
+
+int ComputerScreen::answerAt(int px, int py) const {
+    // The answers are drawn from the last to the first, so the first one
+    // under the mouse is the one the child sees there. A click counts on the
+    // digits' drawn pixels, not on the empty parts of their font cells; only
+    // a click beside every digit goes to one a few pixels away, so that the
+    // reach around a digit on top never takes a click meant for the digit
+    // drawn right there.
+    for (int reach : {0, kHitReach})
+        for (int i = 0; i < ComputerQuestion::kAnswers; ++i)
+            if (hitsAnswer(i, px, py, reach)) return i;
+    return -1;
 }
 
 void ComputerScreen::draw() {

@@ -47,7 +47,9 @@ public:
     // Pushes the answers apart and away from the edges of the space (one tick).
     void moveApart();
     // Whether a click at (px, py) lands on the drawn digits of answer i.
-    bool hitsAnswer(int i, int px, int py) const;
+    bool hitsAnswer(int i, int px, int py, int reach = kHitReach) const;
+    // The answer a click at (px, py) picks, or -1.
+    int answerAt(int px, int py) const;
     // How far from a digit's drawn pixels a click still counts.
     static constexpr int kHitReach = 3;
 

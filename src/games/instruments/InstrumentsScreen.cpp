@@ -165,8 +165,10 @@ void InstrumentsScreen::update() {
         return;
     }
     nextInQueue();
-    keepPlayerMoving();
     screen.updateScreen();
+    // After the canners moved on, so that a round that just ended starts again
+    // in the same frame and the player never stands still mid-tune.
+    keepPlayerMoving();
 }
 
 void InstrumentsScreen::draw() {
