@@ -1,6 +1,7 @@
 // A whole tick of the game against a memcpy of the 640 x 480 frame, in the
 // same binary so that their ratio holds on a busy machine: a location of the
-// demo world with its animations. A tick is one pass of
+// demo world with its animations, and the brick breaker in play (the ball,
+// breaking bricks and their sparks). A tick is one pass of
 // the frame loop on the headless platform: input, the update, the drawing of
 // the whole frame (background, sprites, canners, pointer) and its present.
 // Sound is left out (it is mixed on its own thread in the real game).
@@ -12,16 +13,20 @@
 #include <stdlib.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/Application.h"
 #include "app/Options.h"
 #include "app/Screen.h"
 #include "data/ResourcePath.h"
 #include "game/AdventureScreen.h"
+#include "app/Exception.h"
 #include "games/RegisterGames.h"
+#include "games/alchemist/AlchemistScreen.h"
 #include "gfx/Display.h"
 #include "gfx/Surface.h"
 #include "platform/headless/HeadlessPlatform.h"
@@ -44,6 +49,15 @@ public:
         setenv("XDG_DATA_HOME", home_.c_str(), 1);
         platform::HeadlessPlatform::Config config;
         config.audio = false;
+        // The screen under test runs outside runScreen, so any screen on the
+        // stack is one it opened (a dialog waiting for an answer): the run is
+        // ended then instead of waiting for ever.
+        config.driver = [](uint64_t, std::vector<platform::Event>& out) {
+            if (screenStack().empty()) return;
+            platform::Event quit;
+            quit.type = platform::EventType::Quit;
+            out.push_back(quit);
+        };
         plat_ = std::make_unique<platform::HeadlessPlatform>(config);
         platform::setCurrent(plat_.get());
         setDataRoot(QM_BINARY_DIR);
@@ -59,16 +73,34 @@ public:
     }
 
     // Times one frame-loop pass per iteration: each runs exactly one tick.
-    void run(benchmark::State& state, Screen& screen, bool drawAlways) {
-        screen.enter();
-        for (int i = 0; i < 30; ++i) runPass(screen, *frame_, drawAlways);  // settle in
-        for (auto _ : state) {
-            if (!runPass(screen, *frame_, drawAlways)) {
-                state.SkipWithError("the screen ended");
-                break;
+    // Before every pass `keepGoing` (timed, cheap) keeps the screen in play;
+    // when it says so, `reset` (untimed) sets the screen up again.
+    template <class KeepGoing, class Reset>
+    void run(benchmark::State& state, Screen& screen, bool drawAlways, KeepGoing keepGoing, Reset reset) {
+        try {
+            screen.enter();
+            for (int i = 0; i < 30; ++i) {  // settle in
+                if (keepGoing()) reset();
+                runPass(screen, *frame_, drawAlways);
             }
+            for (auto _ : state) {
+                if (keepGoing()) {
+                    state.PauseTiming();
+                    reset();
+                    state.ResumeTiming();
+                }
+                if (!runPass(screen, *frame_, drawAlways)) {
+                    state.SkipWithError("the screen ended");
+                    break;
+                }
+            }
+        } catch (const ExceptionQuit&) {
+            state.SkipWithError("the screen opened a dialog");
         }
         screen.leave();
+    }
+    void run(benchmark::State& state, Screen& screen, bool drawAlways) {
+        run(state, screen, drawAlways, [] { return false; }, [] {});
     }
 
 private:
@@ -87,6 +119,33 @@ void BM_AdventureTick(benchmark::State& state) {
     game.run(state, screen, true);
 }
 BENCHMARK(BM_AdventureTick);
+
+// The brick breaker mid-level, past its description and difficulty dialogs. A
+// ball that falls is put back into play and the bricks are laid again before
+// the last ones break, so neither the lost-life nor the next-level dialog
+// comes up.
+void BM_AlchemistTick(benchmark::State& state) {
+    if (!haveData()) {
+        state.SkipWithError("no data_demo in the build directory");
+        return;
+    }
+    Game game;
+    AlchemistScreen screen(2);
+    auto keepGoing = [&screen] {
+        screen.lives = AlchemistScreen::kLives;
+        if (!screen.launched || screen.lost) {  // served from the bar, at a slant
+            screen.lost = false;
+            screen.launched = true;
+            screen.ball.x = screen.barX;
+            screen.ball.y = screen.barY - 2;
+            screen.ball.vx = std::max(screen.ball.maxVx * 0.7, 2.0);
+            screen.ball.vy = -std::max(screen.ball.maxVy, 2.0);
+        }
+        return screen.field.countBricks() <= 3;
+    };
+    game.run(state, screen, false, keepGoing, [&screen] { screen.loadLevel(screen.level); });
+}
+BENCHMARK(BM_AlchemistTick);
 
 
 }  // namespace

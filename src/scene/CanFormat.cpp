@@ -1,7 +1,6 @@
 #include "scene/CanFormat.h"
 
 #include <algorithm>
-#include <bit>
 #include <cstring>
 
 #include "app/Exception.h"
@@ -25,69 +24,30 @@ void appendI32(std::string& out, int32_t value) {
 }  // namespace can
 
 namespace {
-// Palette indices to pixels, eight at a time: one 8-byte load of indices and
-// two 8-byte stores of four pixels each. With `pairs` (the pixels of every two
-// indices, see pairTable) four lookups serve the eight pixels, otherwise
-// eight lookups in the palette.
-void lookUpRun(uint16_t* __restrict out, const uint8_t* __restrict in, int n, const uint16_t* __restrict palette,
-               const uint32_t* __restrict pairs) {
+// Palette indices to pixels. Animation frames are mostly flat areas of one
+// colour, so the indices are taken sixteen at a time: when all sixteen are the
+// same, one palette lookup fills them with four 8-byte stores; otherwise each
+// is looked up on its own (a 512-byte table that stays in the first-level
+// cache). The test costs little when the pixels differ, and a larger table
+// (of index pairs) would cost more to build than it saves.
+void lookUpRun(uint16_t* __restrict out, const uint8_t* __restrict in, int n, const uint16_t* __restrict palette) {
     int i = 0;
-    if constexpr (std::endian::native == std::endian::little) {
-        if (pairs) {
-            for (; i + 8 <= n; i += 8) {
-                uint64_t idx;
-                std::memcpy(&idx, in + i, sizeof idx);
-                const uint64_t lo = pairs[idx & 0xFFFF] | uint64_t{pairs[(idx >> 16) & 0xFFFF]} << 32;
-                const uint64_t hi = pairs[(idx >> 32) & 0xFFFF] | uint64_t{pairs[idx >> 48]} << 32;
-                std::memcpy(out + i, &lo, sizeof lo);
-                std::memcpy(out + i + 4, &hi, sizeof hi);
-            }
+    for (; i + 16 <= n; i += 16) {
+        uint64_t a, b;
+        std::memcpy(&a, in + i, sizeof a);
+        std::memcpy(&b, in + i + 8, sizeof b);
+        const uint64_t first = in[i] * uint64_t{0x0101010101010101};
+        if (((a ^ first) | (b ^ first)) == 0) {
+            const uint64_t four = palette[in[i]] * uint64_t{0x0001000100010001};
+            std::memcpy(out + i, &four, sizeof four);
+            std::memcpy(out + i + 4, &four, sizeof four);
+            std::memcpy(out + i + 8, &four, sizeof four);
+            std::memcpy(out + i + 12, &four, sizeof four);
         } else {
-            for (; i + 8 <= n; i += 8) {
-                uint64_t idx;
-                std::memcpy(&idx, in + i, sizeof idx);
-                const uint64_t lo = uint64_t{palette[idx & 0xFF]} | uint64_t{palette[(idx >> 8) & 0xFF]} << 16 |
-                                    uint64_t{palette[(idx >> 16) & 0xFF]} << 32 |
-                                    uint64_t{palette[(idx >> 24) & 0xFF]} << 48;
-                const uint64_t hi = uint64_t{palette[(idx >> 32) & 0xFF]} | uint64_t{palette[(idx >> 40) & 0xFF]} << 16 |
-                                    uint64_t{palette[(idx >> 48) & 0xFF]} << 32 | uint64_t{palette[idx >> 56]} << 48;
-                std::memcpy(out + i, &lo, sizeof lo);
-                std::memcpy(out + i + 4, &hi, sizeof hi);
-            }
+            for (int k = 0; k < 16; ++k) out[i + k] = palette[in[i + k]];
         }
     }
     for (; i < n; ++i) out[i] = palette[in[i]];
-}
-
-// Frames that write at least this many pixels are decoded through the pair
-// table: building its 65536 entries costs about as much as looking up this
-// many pixels one by one.
-constexpr int64_t kPairTableWorth = 65536;
-
-// The pixels of every two palette indices: entry (b << 8 | a) holds a's pixel
-// in its low half and b's in its high half, as two neighbouring indices a, b
-// read as one little-endian 16-bit number give it.
-const uint32_t* pairTable(const uint16_t* palette) {
-    thread_local std::vector<uint32_t> table(65536);
-    uint32_t* t = table.data();
-    for (int b = 0; b < 256; ++b) {
-        const uint32_t high = uint32_t{palette[b]} << 16;
-        for (int a = 0; a < 256; ++a) t[b << 8 | a] = high | palette[a];
-    }
-    return t;
-}
-
-// The number of pixels the runs of a frame write (its runs start at offset).
-int64_t pixelsWritten(const uint8_t* data, size_t size, size_t offset) {
-    int64_t total = 0;
-    while (size - offset >= 8) {
-        const int32_t skip = can::readI32(data + offset);
-        const int32_t count = can::readI32(data + offset + 4);
-        if (skip < 0 || count < 0 || size - offset - 8 < static_cast<size_t>(count)) break;
-        total += count;
-        offset += 8 + static_cast<size_t>(count);
-    }
-    return total;
 }
 }  // namespace
 
@@ -167,8 +127,6 @@ size_t decodeCanFrame(const uint8_t* data, size_t size, size_t offset, const Can
         rowBegin = static_cast<int>(std::clamp<int64_t>(-y, 0, h.height));
         rowEnd = static_cast<int>(std::clamp<int64_t>(target->height() - y, 0, h.height));
     }
-    const uint32_t* pairs = nullptr;
-    if (target && pixelsWritten(data, size, offset) >= kPairTableWorth) pairs = pairTable(palette);
     int64_t cursor = 0;
     for (;;) {
         if (size - offset < 8) return size;
@@ -195,7 +153,7 @@ size_t decodeCanFrame(const uint8_t* data, size_t size, size_t offset, const Can
                 const int c0 = std::max(col, colBegin);
                 const int c1 = std::min(col + n, colEnd);
                 if (c0 < c1) {
-                    lookUpRun(target->row(h.y + row) + h.x + c0, src + (c0 - col), c1 - c0, palette, pairs);
+                    lookUpRun(target->row(h.y + row) + h.x + c0, src + (c0 - col), c1 - c0, palette);
                 }
             }
             src += n;

@@ -197,10 +197,21 @@ TEST(CannerTest, OneShotCannerRunsUntilItsSoundEnds) {
 }
 
 TEST(CanEncoderTest, RoundTripWritesOnlyChangedPixels) {
-    const int w = 16, h = 16;  // 256 colours: an exact palette
+    const int w = 16, h = 16;  // fewer than 256 colours: an exact palette
     RgbFrame first(w, h), second(w, h), third(w, h);
+    // Odd rows: every pixel its own colour. Even rows: one colour, but for a
+    // pixel at a different place in each (none in two of them), so that the
+    // decoder's test for flat stretches is caught out by any one of them.
+    const int odd[8] = {15, 7, 8, 0, -1, 1, 14, -1};
     for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) first.set(x, y, static_cast<uint8_t>(x * 16), static_cast<uint8_t>(y * 16), 128);
+        for (int x = 0; x < w; ++x) {
+            if (y % 2)
+                first.set(x, y, static_cast<uint8_t>(x * 16), static_cast<uint8_t>(y * 16), 128);
+            else if (x == odd[y / 2])
+                first.set(x, y, 0, 255, static_cast<uint8_t>(y * 16));
+            else
+                first.set(x, y, 200, static_cast<uint8_t>(y * 16), 50);
+        }
     second = first;
     second.set(5, 5, 255, 0, 0);
     second.set(12, 10, 0, 0, 255);

@@ -4,11 +4,13 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
 #include <cstdio>
 #include <cstring>
 
 #include "app/Exception.h"
 #include "platform/Keys.h"
+#include "platform/sdl/PixelExpand.h"
 #include "platform/sdl/ShownWindow.h"
 
 namespace platform {
@@ -237,9 +239,33 @@ bool SdlPlatform::pointerMove(Event& out) {
 
 bool SdlPlatform::createTexture() {
     if (texture_) SDL_DestroyTexture(texture_);
-    texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGB565, SDL_TEXTUREACCESS_STREAMING, kFrameWidth,
-                                 kFrameHeight);
+    // A renderer that keeps 32-bit textures gets the frame widened by us in
+    // one pass into the texture; asked for a 16-bit texture, it would widen
+    // every frame again itself, in a slower conversion (on upload, or when
+    // drawing the texture).
+    SDL_RendererInfo info;
+    wideTexture_ = false;
+    if (SDL_GetRendererInfo(renderer_, &info) == 0)
+        for (Uint32 i = 0; i < info.num_texture_formats; ++i)
+            if (info.texture_formats[i] == SDL_PIXELFORMAT_RGB888) wideTexture_ = true;
+    texture_ = SDL_CreateTexture(renderer_, wideTexture_ ? SDL_PIXELFORMAT_RGB888 : SDL_PIXELFORMAT_RGB565,
+                                 SDL_TEXTUREACCESS_STREAMING, kFrameWidth, kFrameHeight);
     return texture_ != nullptr;
+}
+
+void SdlPlatform::uploadFrame(const uint16_t* pixels, int pitchPixels) {
+    if (!wideTexture_) {
+        SDL_UpdateTexture(texture_, nullptr, pixels, pitchPixels * 2);
+        return;
+    }
+    void* out = nullptr;
+    int pitch = 0;
+    if (SDL_LockTexture(texture_, nullptr, &out, &pitch) != 0) return;
+    for (int y = 0; y < kFrameHeight; ++y)
+        expandRgb565(pixels + static_cast<ptrdiff_t>(y) * pitchPixels,
+                     reinterpret_cast<uint32_t*>(static_cast<uint8_t*>(out) + static_cast<ptrdiff_t>(y) * pitch),
+                     kFrameWidth);
+    SDL_UnlockTexture(texture_);
 }
 
 void SdlPlatform::closeWindow() {
@@ -268,11 +294,24 @@ bool SdlPlatform::present(const uint16_t* pixels, int pitchPixels, uint64_t key)
     if (!redraw_ && key != 0 && key == shownKey_) return true;
     shownKey_ = key;
     redraw_ = false;
-    SDL_UpdateTexture(texture_, nullptr, pixels, pitchPixels * 2);
+    uploadFrame(pixels, pitchPixels);
     const FrameRect r = frameDestination(geometry_.pixelsW, geometry_.pixelsH, options_.scaling);
     const SDL_Rect dst{r.x, r.y, r.w, r.h};
-    SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
-    SDL_RenderClear(renderer_);
+    // Black bars where the picture leaves the window uncovered; the picture
+    // itself is not painted black first.
+    const int outW = geometry_.pixelsW, outH = geometry_.pixelsH;
+    const SDL_Rect sides[4] = {{0, 0, outW, r.y},
+                               {0, r.y + r.h, outW, outH - (r.y + r.h)},
+                               {0, r.y, r.x, r.h},
+                               {r.x + r.w, r.y, outW - (r.x + r.w), r.h}};
+    SDL_Rect bars[4];
+    int barCount = 0;
+    for (const SDL_Rect& side : sides)
+        if (side.w > 0 && side.h > 0) bars[barCount++] = side;
+    if (barCount > 0) {
+        SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
+        SDL_RenderFillRects(renderer_, bars, barCount);
+    }
     SDL_RenderCopy(renderer_, texture_, nullptr, &dst);
     SDL_RenderPresent(renderer_);
     return true;

@@ -63,10 +63,13 @@ private:
     void refreshGeometry();
     bool pointerMove(Event& out);
     bool createTexture();
+    void uploadFrame(const uint16_t* pixels, int pitchPixels);
 
     SDL_Window* window_ = nullptr;
     SDL_Renderer* renderer_ = nullptr;
     SDL_Texture* texture_ = nullptr;
+    // The texture is 32-bit XRGB: frames are widened on the way in.
+    bool wideTexture_ = false;
     WindowOptions options_;
     // The window as shown, re-read on every size change: the picture and the
     // mouse mapping both follow it.
