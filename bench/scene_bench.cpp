@@ -10,7 +10,7 @@
 
 #include "gfx/PixelFormat.h"
 #include "gfx/Surface.h"
-#include "scene/CanEncoder.h"
+#include "tools/CanEncoder.h"
 #include "scene/CanFormat.h"
 
 namespace {

@@ -27,9 +27,6 @@
 #include "platform/Platform.h"
 #include "platform/Replay.h"
 #include "platform/TextRasterizer.h"
-#include "scene/SpriteFactory.h"
-
-int mapPieces[16];
 
 namespace {
 Settings gSettings;
@@ -92,17 +89,14 @@ void initApplication(const Options& options) {
 
     // 1-3: settings (defaults, the per-user file, then config.cfg).
     gSettings = Settings();
-    for (int& piece : mapPieces) piece = 0;
+    clearMapPieces();
     loadUserSettings(platform::settingsDirectory(), gSettings);
     loadConfigFile("config.cfg", gSettings);
     chooseLanguage(options);
-    gShowFps = gSettings.showfps != 0;
+    setShowFps(gSettings.showfps != 0);
     setDesignerMode(options.designer || gSettings.designer == 1);
     if (designerMode()) trace("designer-mode");
     startProgress(platform::userDataDirectory(), options.resetProgress);
-
-    // 4: the sprite kinds the active-screen files name.
-    registerSpriteKinds();
 
     // 5: the frame timer.
     frameTimer().timerInit(30.0, [&plat] { return plat.counter(); }, plat.counterFrequency());
@@ -167,26 +161,6 @@ void shutdownApplication() {
     platform::releaseFonts();
     if (gLanguageMovedRoot) setDataRoot(gRootBeforeLanguage);
     gLanguageMovedRoot = false;
-}
-
-void restoreCachedPictures() { bitmapCache().reloadAll(); }
-
-void drawFpsText(int rate) { drawText(0, 0, "%d", rate); }
-
-void showLoading() {
-    // Drawn straight into the visible picture, over the last frame.
-    Bitmap* loading = loadingPicture();
-    Display& disp = display();
-    Surface* primary = disp.getPrimary();
-    if (!loading || !primary) return;
-    Surface* previous = disp.getTarget();
-    const int clip[4] = {disp.clipLeft, disp.clipTop, disp.clipRight, disp.clipBottom};
-    disp.setTarget(primary);
-    disp.setClip(0, 0, primary->width(), primary->height());
-    loading->draw(640 - loading->width, 480 - loading->height, DrawKeyed);
-    disp.setClip(clip[0], clip[1], clip[2], clip[3]);
-    disp.setTarget(previous);
-    disp.showPrimary();
 }
 
 int runProgram(const Options& options, platform::Platform& plat, const ScreenFactories& screens) {

@@ -31,12 +31,5 @@ void shutdownApplication();
 // Settings in effect (read at start-up).
 Settings& settings();
 
-// Map pieces found in this run (0 or 1 each).
-extern int mapPieces[16];
-
 // The random seed of this run (from the replay, or the clock).
 uint32_t randomSeed();
-
-// Services of the frame loop that live with the picture cache.
-void restoreCachedPictures();
-void drawFpsText(int rate);

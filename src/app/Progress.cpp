@@ -5,7 +5,6 @@
 #include <cstdio>
 #include <cstring>
 
-#include "app/Application.h"
 #include "app/Exception.h"
 #include "app/Trace.h"
 #include "data/Parser.h"
@@ -16,6 +15,8 @@ namespace {
 constexpr size_t kMaxFileBytes = 64 * 1024;
 
 std::string gPath;
+// The pieces held in this run (0 or 1 each).
+int gPieces[16] = {};
 
 // A whole number with an optional sign; false for anything else. Numbers of
 // any length are accepted (they are only compared with 0..15).
@@ -63,7 +64,7 @@ void parseProgress(const std::string& path, const std::string& text, int (&piece
 
 int held() {
     int n = 0;
-    for (int p : mapPieces) n += p != 0;
+    for (int p : gPieces) n += p != 0;
     return n;
 }
 
@@ -71,7 +72,7 @@ void writeStore(const char* what) {
     if (gPath.empty()) return;
     const size_t slash = gPath.rfind('/');
     if (slash != std::string::npos) makeDirectories(gPath.substr(0, slash));
-    if (!writeFileAtomically(gPath, progressText(mapPieces))) {
+    if (!writeFileAtomically(gPath, progressText(gPieces))) {
         // The pieces stay in memory for this run; the next award tries again.
         std::fprintf(stderr, "quillmoor: %s: cannot %s the progress (%s)\n", gPath.c_str(), what,
                      std::strerror(errno));
@@ -108,17 +109,27 @@ std::string progressText(const int (&pieces)[16]) {
     return w.text();
 }
 
+bool hasMapPiece(int n) { return n >= 0 && n < 16 && gPieces[n] != 0; }
+
+void setMapPiece(int n) {
+    if (n >= 0 && n < 16) gPieces[n] = 1;
+}
+
+void clearMapPieces() {
+    for (int& p : gPieces) p = 0;
+}
+
 void startProgress(const std::string& directory, bool reset) {
     gPath = directory + "/progress.cfg";
-    for (int& p : mapPieces) p = 0;
+    clearMapPieces();
     if (reset) {
         writeStore("reset");
         trace("progress-reset");
     } else {
         try {
-            readProgressFile(gPath, mapPieces);
+            readProgressFile(gPath, gPieces);
         } catch (const Exception& e) {
-            for (int& p : mapPieces) p = 0;
+            clearMapPieces();
             // The bad file is kept for whoever wants to look at it, and never
             // overwritten: when it cannot be moved aside nothing is saved.
             const std::string bad = gPath + ".bad";
@@ -139,7 +150,7 @@ void startProgress(const std::string& directory, bool reset) {
 void saveProgress() { writeStore("save"); }
 
 void restartProgress() {
-    for (int& p : mapPieces) p = 0;
+    clearMapPieces();
     writeStore("reset");
     trace("progress-reset");
 }

@@ -5,21 +5,23 @@
 #include <cstdlib>
 #include <typeinfo>
 
-#include "app/Application.h"
 #include "app/EventPump.h"
 #include "app/Exception.h"
 #include "app/FrameTimer.h"
 #include "app/Notice.h"
 #include "app/Screenshot.h"
 #include "app/Trace.h"
+#include "gfx/Bitmap.h"
+#include "gfx/BitmapCache.h"
 #include "gfx/Display.h"
+#include "gfx/DrawContext.h"
 #include "gfx/InputState.h"
+#include "gfx/Pointer.h"
 #include "platform/Keys.h"
 #include "platform/Platform.h"
 
-bool gShowFps = false;
-
 namespace {
+bool gShowFps = false;
 std::vector<Screen*> gStack;
 
 // Keeps the screen on the stack while its runScreen runs, also when an
@@ -31,6 +33,9 @@ struct StackEntry {
 }  // namespace
 
 const std::vector<Screen*>& screenStack() { return gStack; }
+
+bool showFps() { return gShowFps; }
+void setShowFps(bool on) { gShowFps = on; }
 
 std::string Screen::traceName() const {
     int status = 0;
@@ -90,7 +95,7 @@ bool runPass(Screen& screen, Surface& frame, bool drawAlways) {
     if (!disp.present(frame)) {
         trace("surfaces-lost");
         disp.restoreSurfaces();
-        restoreCachedPictures();
+        bitmapCache().reloadAll();
         screen.restoreSurfaces();
         timer.restart();
     }
@@ -156,5 +161,21 @@ void drawFps() {
         lastTime = now;
         frames = 0;
     }
-    drawFpsText(static_cast<int>(rate));
+    drawText(0, 0, "%d", static_cast<int>(rate));
+}
+
+void showLoading() {
+    // Drawn straight into the visible picture, over the last frame.
+    Bitmap* loading = loadingPicture();
+    Display& disp = display();
+    Surface* primary = disp.getPrimary();
+    if (!loading || !primary) return;
+    Surface* previous = disp.getTarget();
+    const int clip[4] = {disp.clipLeft, disp.clipTop, disp.clipRight, disp.clipBottom};
+    disp.setTarget(primary);
+    disp.setClip(0, 0, primary->width(), primary->height());
+    loading->draw(640 - loading->width, 480 - loading->height, DrawKeyed);
+    disp.setClip(clip[0], clip[1], clip[2], clip[3]);
+    disp.setTarget(previous);
+    disp.showPrimary();
 }

@@ -54,5 +54,6 @@ void showLoading();
 // Draws the frame rate at (0, 0) of the current target.
 void drawFps();
 
-// Program-wide switches of the frame loop.
-extern bool gShowFps;
+// Whether every frame shows the frame rate (Control+F switches it).
+bool showFps();
+void setShowFps(bool on);

@@ -11,7 +11,7 @@
 #include "audio/SoundBuffer.h"
 #include "platform/Platform.h"
 
-class Mixer {
+class Mixer final : public SoundBus {
 public:
     // Starts the device with this mixer as its mix function.
     explicit Mixer(platform::AudioDevice& device);
@@ -29,40 +29,15 @@ public:
     // a new mixer plays everything at 100.
     void setLevel(AudioChannel channel, int percent);
     int level(AudioChannel channel) const { return levels_[static_cast<int>(channel)]; }
-    // The level as a gain factor (SoundBuffer::kUnityGain = 100 %); read by
-    // the mix (lock held).
-    int32_t channelGain(AudioChannel channel) const { return gains_[static_cast<int>(channel)]; }
 
-    void lock() { device_.lock(); }
-    void unlock() { device_.unlock(); }
-
-    class Guard {
-    public:
-        explicit Guard(Mixer* mixer) : mixer_(mixer) {
-            if (mixer_) mixer_->lock();
-        }
-        ~Guard() {
-            if (mixer_) mixer_->unlock();
-        }
-        Guard(const Guard&) = delete;
-        Guard& operator=(const Guard&) = delete;
-
-    private:
-        Mixer* mixer_;
-    };
+    void lock() override { device_.lock(); }
+    void unlock() override { device_.unlock(); }
 
 private:
-    friend class SoundBuffer;
     static constexpr int kChunkFrames = 1024;
-
-    void attach(SoundBuffer* buffer);
-    void detach(SoundBuffer* buffer);
 
     platform::AudioDevice& device_;
     int rate_;
-    SoundBuffer* head_ = nullptr;
     std::array<int32_t, kChunkFrames * 2> accumulator_{};
     std::array<int, kAudioChannels> levels_{100, 100, 100};
-    std::array<int32_t, kAudioChannels> gains_{SoundBuffer::kUnityGain, SoundBuffer::kUnityGain,
-                                               SoundBuffer::kUnityGain};
 };

@@ -5,7 +5,6 @@
 #include <cstring>
 #include <utility>
 
-#include "audio/Mixer.h"
 
 namespace {
 constexpr double kTruncationSlack = 1e-6;
@@ -30,16 +29,16 @@ int panForBalance(double balance) {
 
 double gainForAttenuation(int hundredthsDb) { return std::pow(10.0, hundredthsDb / 2000.0); }
 
-SoundBuffer::SoundBuffer(Mixer& mixer, std::vector<int16_t> stereoFrames)
+SoundBuffer::SoundBuffer(SoundBus& mixer, std::vector<int16_t> stereoFrames)
     : mixer_(&mixer), samples_(std::move(stereoFrames)), frames_(samples_.size() / 2) {
-    Mixer::Guard guard(mixer_);
+    SoundBus::Guard guard(mixer_);
     mixer_->attach(this);
 }
 
-SoundBuffer::SoundBuffer(Mixer& mixer, size_t frames) : SoundBuffer(mixer, std::vector<int16_t>(frames * 2, 0)) {}
+SoundBuffer::SoundBuffer(SoundBus& mixer, size_t frames) : SoundBuffer(mixer, std::vector<int16_t>(frames * 2, 0)) {}
 
 SoundBuffer::~SoundBuffer() {
-    Mixer::Guard guard(mixer_);
+    SoundBus::Guard guard(mixer_);
     if (mixer_) mixer_->detach(this);
 }
 
@@ -50,7 +49,7 @@ void SoundBuffer::detachFromMixer() {
 }
 
 void SoundBuffer::play(bool loop) {
-    Mixer::Guard guard(mixer_);
+    SoundBus::Guard guard(mixer_);
     if (!mixer_ || frames_ == 0) return;
     looping_ = loop;
     if (position_ >= frames_) position_ = 0;
@@ -58,49 +57,49 @@ void SoundBuffer::play(bool loop) {
 }
 
 void SoundBuffer::stop() {
-    Mixer::Guard guard(mixer_);
+    SoundBus::Guard guard(mixer_);
     playing_ = false;
 }
 
 void SoundBuffer::setPosition(size_t frame) {
-    Mixer::Guard guard(mixer_);
+    SoundBus::Guard guard(mixer_);
     position_ = frame < frames_ ? frame : 0;
 }
 
 size_t SoundBuffer::position() const {
-    Mixer::Guard guard(mixer_);
+    SoundBus::Guard guard(mixer_);
     return position_;
 }
 
 bool SoundBuffer::isPlaying() const {
-    Mixer::Guard guard(mixer_);
+    SoundBus::Guard guard(mixer_);
     return playing_;
 }
 
 void SoundBuffer::setVolume(int hundredthsDb) {
-    Mixer::Guard guard(mixer_);
+    SoundBus::Guard guard(mixer_);
     volume_ = std::clamp(hundredthsDb, kVolumeSilent, kVolumeFull);
     updateGains();
 }
 
 int SoundBuffer::volume() const {
-    Mixer::Guard guard(mixer_);
+    SoundBus::Guard guard(mixer_);
     return volume_;
 }
 
 void SoundBuffer::setPan(int hundredthsDb) {
-    Mixer::Guard guard(mixer_);
+    SoundBus::Guard guard(mixer_);
     pan_ = std::clamp(hundredthsDb, kPanLeft, kPanRight);
     updateGains();
 }
 
 int SoundBuffer::pan() const {
-    Mixer::Guard guard(mixer_);
+    SoundBus::Guard guard(mixer_);
     return pan_;
 }
 
 void SoundBuffer::setChannel(AudioChannel channel) {
-    Mixer::Guard guard(mixer_);
+    SoundBus::Guard guard(mixer_);
     channel_ = channel;
 }
 
@@ -114,7 +113,7 @@ void SoundBuffer::updateGains() {
 void SoundBuffer::write(size_t frameOffset, const int16_t* stereoFrames, size_t frames) {
     if (frameOffset >= frames_) return;
     frames = std::min(frames, frames_ - frameOffset);
-    Mixer::Guard guard(mixer_);
+    SoundBus::Guard guard(mixer_);
     std::memcpy(&samples_[frameOffset * 2], stereoFrames, frames * 2 * sizeof(int16_t));
 }
 
@@ -139,4 +138,35 @@ void SoundBuffer::mixInto(int32_t* accumulator, int frames) {
             if (!looping_) playing_ = false;
         }
     }
+}
+
+void SoundBus::attach(SoundBuffer* buffer) {
+    buffer->prev_ = nullptr;
+    buffer->next_ = head_;
+    if (head_) head_->prev_ = buffer;
+    head_ = buffer;
+}
+
+void SoundBus::detach(SoundBuffer* buffer) {
+    if (buffer->prev_)
+        buffer->prev_->next_ = buffer->next_;
+    else if (head_ == buffer)
+        head_ = buffer->next_;
+    if (buffer->next_) buffer->next_->prev_ = buffer->prev_;
+    buffer->prev_ = buffer->next_ = nullptr;
+}
+
+void SoundBus::detachAll() {
+    SoundBuffer* buffer = head_;
+    while (buffer) {
+        SoundBuffer* next = buffer->next_;
+        buffer->detachFromMixer();
+        buffer = next;
+    }
+    head_ = nullptr;
+}
+
+void SoundBus::mixBuffers(int32_t* accumulator, int frames) {
+    for (SoundBuffer* buffer = head_; buffer; buffer = buffer->next_)
+        if (buffer->playing_) buffer->mixInto(accumulator, frames);
 }

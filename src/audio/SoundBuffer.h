@@ -2,13 +2,16 @@
 // One sound in the mixer: interleaved stereo 16-bit frames at the mixer's
 // rate, with a play cursor, a volume and a pan, played once or looping. The
 // state that the mix callback reads is changed only under the device lock; the
-// sample data is fixed in size for the buffer's life.
+// sample data is fixed in size for the buffer's life. A buffer is heard
+// through a SoundBus, the list of buffers that the mixer (audio/Mixer.h) adds
+// up.
 
 #include <cstddef>
+#include <array>
 #include <cstdint>
 #include <vector>
 
-class Mixer;
+class SoundBus;
 
 // What a buffer plays, for the listener's loudness settings: each kind has its
 // own level in the mixer.
@@ -35,9 +38,9 @@ public:
     static constexpr int32_t kUnityGain = 1 << kGainShift;
 
     // Takes interleaved stereo frames and attaches the buffer to the mixer.
-    SoundBuffer(Mixer& mixer, std::vector<int16_t> stereoFrames);
+    SoundBuffer(SoundBus& mixer, std::vector<int16_t> stereoFrames);
     // Silence of the given length (a streaming buffer, filled with write).
-    SoundBuffer(Mixer& mixer, size_t frames);
+    SoundBuffer(SoundBus& mixer, size_t frames);
     ~SoundBuffer();
     SoundBuffer(const SoundBuffer&) = delete;
     SoundBuffer& operator=(const SoundBuffer&) = delete;
@@ -71,12 +74,12 @@ public:
     void detachFromMixer();
 
 private:
-    friend class Mixer;
+    friend class SoundBus;
     void updateGains();
     // Adds up to `frames` frames to the accumulator (device lock held).
     void mixInto(int32_t* accumulator, int frames);
 
-    Mixer* mixer_;
+    SoundBus* mixer_;
     std::vector<int16_t> samples_;
     size_t frames_ = 0;
     size_t position_ = 0;
@@ -89,4 +92,54 @@ private:
     int32_t gainRight_ = kUnityGain;
     SoundBuffer* prev_ = nullptr;
     SoundBuffer* next_ = nullptr;
+};
+
+// The buffers a mixer plays, linked through the buffers themselves, with the
+// lock under which they change and the listener's level of each kind of sound.
+// Buffers attach themselves when made and detach when destroyed.
+class SoundBus {
+public:
+    // The device lock: the mix runs under it.
+    virtual void lock() = 0;
+    virtual void unlock() = 0;
+
+    // The level of a kind of sound as a gain factor (SoundBuffer::kUnityGain =
+    // 100 %); read by the mix (lock held).
+    int32_t channelGain(AudioChannel channel) const { return gains_[static_cast<int>(channel)]; }
+
+    class Guard {
+    public:
+        explicit Guard(SoundBus* bus) : bus_(bus) {
+            if (bus_) bus_->lock();
+        }
+        ~Guard() {
+            if (bus_) bus_->unlock();
+        }
+        Guard(const Guard&) = delete;
+        Guard& operator=(const Guard&) = delete;
+
+    private:
+        SoundBus* bus_;
+    };
+
+protected:
+    SoundBus() = default;
+    ~SoundBus() = default;
+    SoundBus(const SoundBus&) = delete;
+    SoundBus& operator=(const SoundBus&) = delete;
+
+    // Adds `frames` frames of every playing buffer to the accumulator (lock held).
+    void mixBuffers(int32_t* accumulator, int frames);
+    // Detaches every buffer still alive: they keep their data but are no longer heard.
+    void detachAll();
+
+    std::array<int32_t, kAudioChannels> gains_{SoundBuffer::kUnityGain, SoundBuffer::kUnityGain,
+                                               SoundBuffer::kUnityGain};
+
+private:
+    friend class SoundBuffer;
+    void attach(SoundBuffer* buffer);
+    void detach(SoundBuffer* buffer);
+
+    SoundBuffer* head_ = nullptr;
 };

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <strings.h>
 
+#include "gfx/Polygon.h"
 #include "scene/Sprite.h"
 
 namespace check {
@@ -36,23 +37,11 @@ Box boxOf(const std::vector<std::pair<int, int>>& points) {
     return b;
 }
 
-}  // namespace
-
-bool polygonContains(const std::vector<std::pair<int, int>>& points, int x, int y) {
-    bool inside = false;
-    const size_t n = points.size();
-    for (size_t i = 0; i < n; ++i) {
-        const int64_t xi = points[i].first, yi = points[i].second;
-        const int64_t xj = points[(i + 1) % n].first, yj = points[(i + 1) % n].second;
-        if ((yi <= y && y < yj) || (yj <= y && y < yi)) {
-            const int64_t xc = xi + (xj - xi) * (y - yi) / (yj - yi);
-            if (x < xc) inside = !inside;
-            if (x == xc) return true;
-        }
-        if (yi == yj && y == yj && ((xi <= x && x <= xj) || (xj <= x && x <= xi))) return true;
-    }
-    return inside;
+// Whether the area holds the pixel, as the game tests a click.
+bool holds(const std::vector<std::pair<int, int>>& points, int x, int y) {
+    return polygonContains(points.size(), [&points](size_t i) { return points[i]; }, x, y);
 }
+}  // namespace
 
 std::vector<AreaOverlap> overlappingAreas(const ScreenFile& screen) {
     std::vector<AreaOverlap> found;
@@ -73,8 +62,8 @@ std::vector<AreaOverlap> overlappingAreas(const ScreenFile& screen) {
             std::vector<char> both(static_cast<size_t>(w) * h);
             for (int y = 0; y < h; ++y)
                 for (int x = 0; x < w; ++x)
-                    both[static_cast<size_t>(y) * w + x] = polygonContains(sprites[i].points, c.x0 + x, c.y0 + y) &&
-                                                           polygonContains(s.points, c.x0 + x, c.y0 + y);
+                    both[static_cast<size_t>(y) * w + x] = holds(sprites[i].points, c.x0 + x, c.y0 + y) &&
+                                                           holds(s.points, c.x0 + x, c.y0 + y);
             AreaOverlap o{i, j, 0, 0, 0};
             for (int y = 1; y + 1 < h; ++y)
                 for (int x = 1; x + 1 < w; ++x) {

@@ -17,10 +17,6 @@ struct AreaOverlap {
     int pixels = 0;                // how many pixels they share
 };
 
-// Whether (x, y) is inside the polygon, as the game tests a click (points on
-// an edge are inside).
-bool polygonContains(const std::vector<std::pair<int, int>>& points, int x, int y);
-
 // Pairs of clicking areas that share a patch of at least 3 x 3 pixels and
 // differ in procedure or argument.
 std::vector<AreaOverlap> overlappingAreas(const ScreenFile& screen);

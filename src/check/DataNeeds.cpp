@@ -9,7 +9,10 @@
 #include "app/Exception.h"
 #include "app/Language.h"
 #include "check/ScreenFile.h"
+#include "data/GameScreens.h"
+#include "data/InstrumentNames.h"
 #include "data/ResourcePath.h"
+#include "gfx/Polygon.h"
 #include "game/BackButton.h"
 #include "games/alchemist/AlchemistField.h"
 #include "games/comets/CometsLevels.h"
@@ -17,8 +20,6 @@
 #include "games/cook/CookLevel.h"
 #include "games/mower/MowerLevel.h"
 #include "games/sky/SkyLevel.h"
-#include "scene/ActiveArea.h"
-#include "games/instruments/InstrumentsScreen.h"
 #include "games/xylophone/Melody.h"
 #include "games/domino/DominoBoard.h"
 #include "games/domino/DominoLevelFile.h"
@@ -150,7 +151,7 @@ Needs cookNeeds() {
     n.animations = {{"cook\\pig", {{"default"}, {"eating"}}}, {"boom", {{"boom"}, {"bravo"}}}};
     ScreenNeed screen;
     screen.name = "Cook";
-    screen.procs = {"CookProc", "PigProc"};
+    screen.procs = gameScreenOwnProcs(screen.name);
     screen.background = false;  // the game draws "cook\bkg" itself
     screen.sprites = {{"CookProc", SpriteKind::BmpSprite, true, {{"default"}, {"plate", 59}, {"drop"}}, "the cook"}};
     n.screens = {screen};
@@ -217,7 +218,7 @@ Needs cometsNeeds() {
     n.pictures = {{"comets\\lives"}, {"comets\\point"}};
     ScreenNeed screen;
     screen.name = "Comets";
-    screen.procs = {"CarProc", "CometProc", "NetProc"};
+    screen.procs = gameScreenOwnProcs(screen.name);
     screen.sprites = {{"CarProc", SpriteKind::BmpSprite, true, {{"shot"}}, "the van"},
                       {"CometProc", SpriteKind::BmpSprite, true, {}, "the comet"},
                       {"NetProc", SpriteKind::BmpSprite, true, {}, "the net"}};
@@ -242,7 +243,7 @@ Needs firemanNeeds() {
     n.animations = {{"fireman\\fire", {{"show"}, {"hide", 17}, {"hit", 17}}}};
     ScreenNeed screen;
     screen.name = "Fireman";
-    screen.procs = {"FiremanWindowProc"};
+    screen.procs = gameScreenOwnProcs(screen.name);
     n.screens = {screen};
     n.sounds = {"Fireman\\show", "Fireman\\hide", "Fireman\\hit", "Fireman\\miss"};
     n.tracks = {"fireman", "birds"};
@@ -273,7 +274,7 @@ Needs painterNeeds() {
     }
     ScreenNeed screen;
     screen.name = "Painter";
-    screen.procs = {"BrushAreaProc", "FillAreaProc", "PicSelAreaProc"};
+    screen.procs = gameScreenOwnProcs(screen.name);
     screen.background = false;  // the game draws its canvas itself
     n.screens = {screen};
     n.sounds = {"click0", "click1", "click2"};
@@ -299,7 +300,7 @@ Needs trainNeeds() {
     levels.startLevels = {1};
     ScreenNeed screen;
     screen.name = "Train%02d";
-    screen.procs = {"TrackProc"};
+    screen.procs = gameScreenOwnProcs(screen.name);
     screen.background = false;  // the game draws the level's background itself
     levels.levelScreens = {screen};
     levels.levelPictures = {"Train\\bkg%02d"};
@@ -385,11 +386,11 @@ Needs instrumentsNeeds() {
     n.pictures = {{"instruments\\quizon"}, {"instruments\\quizoff"}, {"mouse"}, {"mouse_go"}};
     ScreenNeed screen;
     screen.name = "Instruments";
-    screen.procs = {"GameAreaProc", "InsCannerProc"};
+    screen.procs = gameScreenOwnProcs(screen.name);
     n.screens = {screen};
-    for (const char* can : InstrumentsScreen::kCannerNames) n.cans.push_back(can);
-    for (const char* sound : InstrumentsScreen::kSoundNames) n.sounds.push_back(sound);
-    for (const char* voice : InstrumentsScreen::kVoiceNames) n.sounds.push_back(voice);
+    for (const char* can : kInstrumentCannerNames) n.cans.push_back(can);
+    for (const char* sound : kInstrumentSoundNames) n.sounds.push_back(sound);
+    for (const char* voice : kInstrumentVoiceNames) n.sounds.push_back(voice);
     for (const char* voice : {"Voice\\g_insGood", "Voice\\g_insWrong", "Voice\\g_insQuestion"}) n.sounds.push_back(voice);
     return n;
 }
@@ -403,7 +404,7 @@ Needs skyNeeds() {
     for (int i = 0; i < 14; ++i) n.pictures.push_back({numbered("Sky\\star\\star_%03d", i)});
     ScreenNeed screen;
     screen.name = "Sky";
-    screen.procs = {"SkyAreaProc"};
+    screen.procs = gameScreenOwnProcs(screen.name);
     screen.background = false;  // the sky is the game's own picture
     n.screens = {screen};
     n.sounds = {"sky\\wrong", "sky\\good", "sky\\mouseover", "sky\\complete", "voice\\g_skyClickForHelp",
@@ -417,13 +418,15 @@ Needs skyNeeds() {
     levels.startLevels = {1};
     levels.readRaw = [](const std::string& text, const std::string& path) -> std::string {
         std::string screenText;
-        ActiveArea sky;
+        std::vector<std::pair<int, int>> sky;
         if (readDataFile(resourcePath(ResActiveScreen, "Sky"), screenText))
             for (const ScreenSprite& s : readScreenFile(screenText).sprites)
-                if (s.kind == SpriteKind::ActiveArea && strcasecmp(s.name.c_str(), "Main") == 0 && sky.pointCount() == 0)
-                    for (const auto& [x, y] : s.points) sky.addPoint(x, y, false);
-        if (sky.pointCount() == 0) return "the screen Sky has no area Main: the stars cannot be clicked";
-        return skyLevelProblems(text, path, [&](int x, int y) { return sky.contains(x, y); });
+                if (s.kind == SpriteKind::ActiveArea && strcasecmp(s.name.c_str(), "Main") == 0 && sky.empty())
+                    sky = s.points;
+        if (sky.empty()) return "the screen Sky has no area Main: the stars cannot be clicked";
+        return skyLevelProblems(text, path, [&](int x, int y) {
+            return polygonContains(sky.size(), [&sky](size_t i) { return sky[i]; }, x, y);
+        });
     };
     n.levelScripts = {levels};
     return n;
@@ -437,7 +440,7 @@ Needs xylophoneNeeds() {
     n.pictures = {{"Xylophone\\bkg", true}, {"Xylophone\\stick"}, {"Xylophone\\hand"}};
     ScreenNeed screen;
     screen.name = "Xylophone";
-    screen.procs = {"CymbalAreaProc", "MusicProc"};
+    screen.procs = gameScreenOwnProcs(screen.name);
     screen.background = false;  // the game draws its background itself
     screen.argumentProc = "MusicProc";
     screen.checkArgument = [](const std::string& melody) -> std::string {
@@ -470,8 +473,8 @@ Needs pipeNeeds() {
     n.animations = {{"boom", {{"boom"}}}};
     for (int d = 1; d <= 3; ++d) {
         ScreenNeed screen;
-        screen.name = PipeScreen::screenFor(d);
-        screen.procs = {"PipeProc"};
+        screen.name = pipeScreenFor(d);
+        screen.procs = gameScreenOwnProcs(screen.name);
         n.screens.push_back(screen);
     }
     n.sounds = {"Pipe\\patch-good", "Pipe\\patch-wrong", "pipe\\pick", "Pipe\\water"};

@@ -8,8 +8,6 @@
 
 #include "app/Exception.h"
 #include "data/ResourcePath.h"
-#include "gfx/Bitmap.h"
-#include "gfx/Display.h"
 
 namespace {
 constexpr size_t kHeaderSize = 18;
@@ -122,12 +120,12 @@ void getAlphaKeyColour(int& r, int& g, int& b) {
     b = gKeyBlue;
 }
 
-std::unique_ptr<Surface> readTga(Bitmap& bitmap, const std::string& path) {
+TgaImage readTgaImage(const std::string& path) {
     const std::vector<uint8_t> bytes = readPictureFile(path, checkPictureHeader);
-    return decodeTga(bitmap, path, bytes.data(), bytes.size());
+    return decodeTgaImage(path, bytes.data(), bytes.size());
 }
 
-std::unique_ptr<Surface> decodeTga(Bitmap& bitmap, const std::string& path, const uint8_t* data, size_t size) {
+TgaImage decodeTgaImage(const std::string& path, const uint8_t* data, size_t size) {
     if (size < kHeaderSize) truncated(path);
     const TgaHeader t = parseHeader(data);
     checkPictureHeader(path, t);
@@ -139,56 +137,61 @@ std::unique_ptr<Surface> decodeTga(Bitmap& bitmap, const std::string& path, cons
     const uint8_t* pixels = data + kHeaderSize + t.idLength;
     auto row = [&](int y) { return pixels + static_cast<size_t>(h - 1 - y) * rowBytes; };
 
-    std::unique_ptr<Surface> surface = display().createSurface(w, h);
-    if (!surface) return nullptr;
-    surface->restore();
-
-    const Display& disp = display();
+    TgaImage image;
+    image.width = w;
+    image.height = h;
+    image.hasAlpha = b == 4;
+    try {
+        image.rgb.resize(static_cast<size_t>(w) * h * 3);
+    } catch (const std::bad_alloc&) {
+        throw Exception("Plik: %s\nZabraklo pamieci!", path.c_str());
+    }
+    uint8_t* out = image.rgb.data();
     if (b == 3) {
         for (int y = 0; y < h; ++y) {
             const uint8_t* in = row(y);
-            uint16_t* out = surface->row(y);
-            for (int x = 0; x < w; ++x, in += 3) out[x] = disp.rgb(in[2], in[1], in[0]);
+            for (int x = 0; x < w; ++x, in += 3, out += 3) {
+                out[0] = in[2];
+                out[1] = in[1];
+                out[2] = in[0];
+            }
         }
-        return surface;
+        return image;
     }
 
-    const uint16_t key = disp.rgb(gKeyRed, gKeyGreen, gKeyBlue);
     int count = 0;
     for (int y = 0; y < h; ++y) {
         const uint8_t* in = row(y);
-        uint16_t* out = surface->row(y);
-        for (int x = 0; x < w; ++x, in += 4) {
+        for (int x = 0; x < w; ++x, in += 4, out += 3) {
             const uint8_t alpha = in[3];
             if (alpha == 255) {
-                out[x] = disp.rgb(in[2], in[1], in[0]);
+                out[0] = in[2];
+                out[1] = in[1];
+                out[2] = in[0];
             } else {
-                out[x] = key;
+                out[0] = static_cast<uint8_t>(gKeyRed);
+                out[1] = static_cast<uint8_t>(gKeyGreen);
+                out[2] = static_cast<uint8_t>(gKeyBlue);
                 if (alpha != 0) ++count;
             }
         }
     }
-
-    if (bitmap.edgePixels)
-        throw Exception("Plik: %s\nNie mozna zaladowac nowego kanalu alpha, bo jest juz zajety!", path.c_str());
-    std::unique_ptr<EdgePixel[]> edges(new (std::nothrow) EdgePixel[count > 0 ? count : 1]);
-    if (!edges) throw Exception("Plik: %s\nZabraklo pamieci!", path.c_str());
-    int filled = 0;
+    try {
+        image.edges.reserve(static_cast<size_t>(count));
+    } catch (const std::bad_alloc&) {
+        throw Exception("Plik: %s\nZabraklo pamieci!", path.c_str());
+    }
     for (int y = 0; y < h; ++y) {
         const uint8_t* in = row(y);
         for (int x = 0; x < w; ++x, in += 4) {
             const uint8_t alpha = in[3];
             if (alpha == 0 || alpha == 255) continue;
-            if (filled >= count) throw Exception("Plik: %s\nBlad 01 przy ladowaniu kanalu alpha!", path.c_str());
-            edges[filled++] = EdgePixel{static_cast<int16_t>(x), static_cast<int16_t>(y), alpha,
-                                        static_cast<uint8_t>(in[2] >> 3), static_cast<uint8_t>(in[1] >> 3),
-                                        static_cast<uint8_t>(in[0] >> 3)};
+            image.edges.push_back(EdgePixel{static_cast<int16_t>(x), static_cast<int16_t>(y), alpha,
+                                            static_cast<uint8_t>(in[2] >> 3), static_cast<uint8_t>(in[1] >> 3),
+                                            static_cast<uint8_t>(in[0] >> 3)});
         }
     }
-    if (filled != count) throw Exception("Plik: %s\nBlad 02 przy ladowaniu kanalu alpha!", path.c_str());
-    bitmap.edgePixels = std::move(edges);
-    bitmap.edgeCount = count;
-    return surface;
+    return image;
 }
 
 std::vector<uint8_t> readTgaRgba(const std::string& path, int& width, int& height) {

@@ -11,9 +11,29 @@
 #include <string>
 #include <vector>
 
-#include "gfx/Surface.h"
+// One semi-transparent pixel of a 32-bit picture, in picture coordinates
+// (top-left origin); the channels are the file's 8-bit values shifted right by 3.
+struct EdgePixel {
+    int16_t x;
+    int16_t y;
+    uint8_t alpha;  // 1 to 254
+    uint8_t red;
+    uint8_t green;
+    uint8_t blue;
+};
+static_assert(sizeof(EdgePixel) == 8, "EdgePixel is 8 bytes");
 
-class Bitmap;
+// A picture as read: red, green, blue bytes per pixel, top row first. The
+// transparent and semi-transparent pixels of a 32-bit picture are painted in
+// the alpha key colour, and the semi-transparent ones are listed in `edges` as
+// well; gfx turns this into a surface (readTga in gfx/Bitmap.h).
+struct TgaImage {
+    int width = 0;
+    int height = 0;
+    bool hasAlpha = false;  // a 32-bit picture: `edges` applies
+    std::vector<uint8_t> rgb;
+    std::vector<EdgePixel> edges;
+};
 
 // The colour painted into the transparent and semi-transparent pixels of 32-bit
 // pictures (8-bit channels; initially 0, 255, 0). Whoever loads pictures with
@@ -21,14 +41,10 @@ class Bitmap;
 void setAlphaKeyColour(int r, int g, int b);
 void getAlphaKeyColour(int& r, int& g, int& b);
 
-// Reads the picture at the data path `path` (resolved under the data root) into
-// a new surface in the display's format. For 32-bit pictures, fills the
-// bitmap's edgePixels and edgeCount with the semi-transparent pixels, which are
-// painted in the alpha key colour like the transparent ones. Returns null only
-// when the surface cannot be made (a side above Surface::kMaxSide).
-std::unique_ptr<Surface> readTga(Bitmap& bitmap, const std::string& path);
+// Reads the picture at the data path `path` (resolved under the data root).
+TgaImage readTgaImage(const std::string& path);
 // The same from the bytes of a file already in memory; `path` names it in messages.
-std::unique_ptr<Surface> decodeTga(Bitmap& bitmap, const std::string& path, const uint8_t* data, size_t size);
+TgaImage decodeTgaImage(const std::string& path, const uint8_t* data, size_t size);
 
 // Reads a 24-bit picture as a mask of width x height bytes, top row first: 1
 // where red is 129 or more, else 0.

@@ -25,19 +25,13 @@
 #include "platform/Keys.h"
 #include "scene/BmpSprite.h"
 
-int enterCount = 0;
-int leaveCount = 0;
 int firstVisitMovie[12] = {1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1};
 
 namespace {
 AdventureScreen* gRunning = nullptr;
 
-// The mouse left an exit or figure area: the ordinary pointer comes back
-// only when it has left every area it entered (areas may overlap).
-void pointerBack() {
-    ++leaveCount;
-    if (leaveCount >= enterCount) setPointer("mouse", 0, 0);
-}
+// The pointer over the exit and figure areas of the current location.
+HoverPointer gHover;
 
 // Exit areas: a click stores the area's command.
 bool advProc(Sprite* sprite, int event, const char* param) {
@@ -49,14 +43,13 @@ bool advProc(Sprite* sprite, int event, const char* param) {
             if (adventure) adventure->setTarget(param ? param : "");
             break;
         case AreaEvent::Enter:
-            ++enterCount;
             if (sprite && sprite->name == "return")
-                setPointer("mouse_door", 15, 24);
+                gHover.enter("mouse_door", 15, 24);
             else
-                setPointer("mouse_go", 0, 0);
+                gHover.enter("mouse_go", 0, 0);
             break;
         case AreaEvent::Leave:
-            pointerBack();
+            gHover.leave();
             break;
         default:
             break;
@@ -78,11 +71,10 @@ bool cannerProc(Sprite* sprite, int event, const char* param) {
             }
             break;
         case AreaEvent::Enter:
-            ++enterCount;
-            setPointer("mouse_go", 0, 0);
+            gHover.enter("mouse_go", 0, 0);
             break;
         case AreaEvent::Leave:
-            pointerBack();
+            gHover.leave();
             break;
         default:
             break;
@@ -104,8 +96,8 @@ AdventureScreen* runningAdventure() { return gRunning; }
 
 void resetAdventureState() {
     for (int& f : firstVisitMovie) f = 1;
-    for (int& p : mapPieces) p = 0;
-    enterCount = leaveCount = 0;
+    clearMapPieces();
+    gHover.reset();
 }
 
 void runGame(const GameInfo& game, int difficulty) {
@@ -166,7 +158,7 @@ void AdventureScreen::loadLocation(const std::string& name) {
     screen->registerProc("CannerProc", &cannerProc);
     screen->loadScreen(name);
     location_ = std::move(screen);
-    enterCount = leaveCount = 0;
+    gHover.reset();
     if (name == "a_start") playMusic("_motyw1", true, 90);
     if (name == "a_exit01") playMusic("_motyw2", true, 90);
     if (previous_ == "a_cross3" && name == "a_astronomer") playMusic("_night", true, 100);
@@ -240,7 +232,7 @@ void AdventureScreen::update() {
         if (command == "#") return;
     }
     if (mapPiecesHeld() == 16) {
-        for (int& p : mapPieces) p = 0;
+        clearMapPieces();
         runScreen(std::make_unique<FrameMovieScreen>("mov-outro"), false);
         restartProgress();
         restartMusic("birds", true, 100);

@@ -56,9 +56,6 @@ private:
 // through this).
 AdventureScreen* runningAdventure();
 
-// Enter and Leave events of exit and canner areas since the location was loaded.
-extern int enterCount;
-extern int leaveCount;
 // One flag per trade: its movie has not been shown yet in this run.
 extern int firstVisitMovie[12];
 

@@ -12,6 +12,8 @@
 #include <memory>
 #include <string>
 
+#include "data/GameScreens.h"
+
 class ActiveArea;
 class ActiveScreen;
 class Bitmap;
@@ -19,7 +21,7 @@ class Bitmap;
 class BackButton {
 public:
     static constexpr const char* kAreaName = "back";
-    static constexpr const char* kProcName = "BackProc";
+    static constexpr const char* kProcName = kBackProcName;
     static constexpr const char* kPicture = "back";
 
     BackButton();

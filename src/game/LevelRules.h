@@ -4,16 +4,9 @@
 // keys "1" and "2", and the questions between levels ("common-nextlevel",
 // "common-winner", "common-gameover") with their music and map pieces.
 
-#include <cstdio>
-#include <memory>
 #include <string>
 
-struct FileCloser {
-    void operator()(FILE* f) const {
-        if (f) std::fclose(f);
-    }
-};
-using ScriptFile = std::unique_ptr<FILE, FileCloser>;
+#include "data/ScriptFile.h"
 
 class LevelScripts {
 public:

@@ -2,23 +2,22 @@
 
 #include <memory>
 
-#include "app/Application.h"
 #include "app/Progress.h"
 #include "app/Trace.h"
 #include "game/MapScreen.h"
 
 int mapPiecesHeld() {
     int held = 0;
-    for (int p : mapPieces) held += p != 0;
+    for (int n = 0; n < 16; ++n) held += hasMapPiece(n);
     return held;
 }
 
 void awardMapPiece(int n) {
-    if (n < 0 || n > 15 || mapPieces[n]) {
+    if (n < 0 || n > 15 || hasMapPiece(n)) {
         trace("map-piece %d held", n);
         return;
     }
-    mapPieces[n] = 1;
+    setMapPiece(n);
     const int held = mapPiecesHeld();
     trace("map-piece %d new %d", n, held);
     // Saved before the map shows, so closing the window on it loses nothing.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <new>
 
 #include "app/Exception.h"
 #include "data/ResourcePath.h"
@@ -14,7 +15,39 @@ Rect intersect(const Rect& a, const Rect& b) {
     return Rect{std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
                 std::min(a.bottom, b.bottom)};
 }
+
+// The surface of a decoded picture, and its edge list for the bitmap.
+std::unique_ptr<Surface> surfaceOf(Bitmap& bitmap, const std::string& path, const TgaImage& image) {
+    const Display& disp = display();
+    std::unique_ptr<Surface> surface = disp.createSurface(image.width, image.height);
+    if (!surface) return nullptr;
+    surface->restore();
+    const uint8_t* in = image.rgb.data();
+    for (int y = 0; y < image.height; ++y) {
+        uint16_t* out = surface->row(y);
+        for (int x = 0; x < image.width; ++x, in += 3) out[x] = disp.rgb(in[0], in[1], in[2]);
+    }
+    if (!image.hasAlpha) return surface;
+
+    if (bitmap.edgePixels)
+        throw Exception("Plik: %s\nNie mozna zaladowac nowego kanalu alpha, bo jest juz zajety!", path.c_str());
+    const size_t count = image.edges.size();
+    std::unique_ptr<EdgePixel[]> edges(new (std::nothrow) EdgePixel[count > 0 ? count : 1]);
+    if (!edges) throw Exception("Plik: %s\nZabraklo pamieci!", path.c_str());
+    std::copy(image.edges.begin(), image.edges.end(), edges.get());
+    bitmap.edgePixels = std::move(edges);
+    bitmap.edgeCount = static_cast<int>(count);
+    return surface;
+}
 }  // namespace
+
+std::unique_ptr<Surface> readTga(Bitmap& bitmap, const std::string& path) {
+    return surfaceOf(bitmap, path, readTgaImage(path));
+}
+
+std::unique_ptr<Surface> decodeTga(Bitmap& bitmap, const std::string& path, const uint8_t* data, size_t size) {
+    return surfaceOf(bitmap, path, decodeTgaImage(path, data, size));
+}
 
 void Bitmap::load(const std::string& pictureName) {
     if (surface) unload();

@@ -10,20 +10,10 @@
 #include <memory>
 #include <string>
 
+#include "data/Tga.h"
 #include "gfx/Rect.h"
 #include "gfx/Surface.h"
 
-// One semi-transparent pixel of a 32-bit picture, in picture coordinates
-// (top-left origin); the channels are the file's 8-bit values shifted right by 3.
-struct EdgePixel {
-    int16_t x;
-    int16_t y;
-    uint8_t alpha;  // 1 to 254
-    uint8_t red;
-    uint8_t green;
-    uint8_t blue;
-};
-static_assert(sizeof(EdgePixel) == 8, "EdgePixel is 8 bytes");
 
 // Flags of Bitmap::draw: the low three bits choose the mode, the others mirror.
 enum DrawFlags : int {
@@ -82,3 +72,12 @@ public:
     std::string name;
     int refCount = 0;
 };
+
+// Reads the picture at the data path `path` (resolved under the data root) into
+// a new surface in the display's format. For 32-bit pictures, fills the
+// bitmap's edgePixels and edgeCount with the semi-transparent pixels, which are
+// painted in the alpha key colour like the transparent ones. Returns null only
+// when the surface cannot be made (a side above Surface::kMaxSide).
+std::unique_ptr<Surface> readTga(Bitmap& bitmap, const std::string& path);
+// The same from the bytes of a file already in memory; `path` names it in messages.
+std::unique_ptr<Surface> decodeTga(Bitmap& bitmap, const std::string& path, const uint8_t* data, size_t size);

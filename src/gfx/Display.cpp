@@ -3,13 +3,19 @@
 #include "app/Exception.h"
 #include "platform/Platform.h"
 
-uint16_t blendTable[32][32][32];
-
-Display::Display() {
+namespace {
+constexpr BlendTable makeBlendTable() {
+    BlendTable table{};
     for (int d = 0; d < 32; ++d)
         for (int s = 0; s < 32; ++s)
-            for (int a = 0; a < 32; ++a) blendTable[d][s][a] = static_cast<uint16_t>((d * (32 - a) / 32 + s) * 8);
+            for (int a = 0; a < 32; ++a) table[d][s][a] = static_cast<uint16_t>((d * (32 - a) / 32 + s) * 8);
+    return table;
 }
+}  // namespace
+
+constinit const BlendTable blendTable = makeBlendTable();
+
+Display::Display() = default;
 
 void Display::initFullScreen(platform::Platform& platform, int width, int height, int bitsPerPixel) {
     if (bitsPerPixel != 16) throw Exception("SetDisplayMode FAILED");

@@ -3,6 +3,7 @@
 // (the current target), the visible picture, the clip rectangle, the pixel
 // format and the 32x32x32 blending table of picture edges.
 
+#include <array>
 #include <cstdint>
 #include <memory>
 
@@ -14,8 +15,9 @@ class Platform;
 }
 
 // blendTable[d][s][a] = (d * (32 - a) / 32 + s) * 8 for 5-bit channels; only the
-// low 8 bits are used by readers.
-extern uint16_t blendTable[32][32][32];
+// low 8 bits are used by readers. A constant, made when the program is compiled.
+using BlendTable = std::array<std::array<std::array<uint16_t, 32>, 32>, 32>;
+extern const BlendTable blendTable;
 
 class Display {
 public:

@@ -57,3 +57,13 @@ void releaseStandardPictures() {
 }
 
 Bitmap* loadingPicture() { return gLoading; }
+
+void HoverPointer::enter(const std::string& name, int hotX, int hotY) {
+    ++enters;
+    setPointer(name, hotX, hotY);
+}
+
+void HoverPointer::leave() {
+    ++leaves;
+    if (leaves >= enters) setPointer("mouse", 0, 0);
+}

@@ -13,6 +13,20 @@ class Bitmap;
 // previous one given back. Pointers used by the game: "mouse" (0, 0),
 // "mouse_go" (0, 0), "mouse_door" (15, 24).
 void setPointer(const std::string& name, int hotX, int hotY);
+// The pointer over clickable areas that may overlap: entering one shows its
+// picture, and the ordinary pointer ("mouse") comes back only once every area
+// entered has been left. Each screen that shows such areas keeps its own.
+class HoverPointer {
+public:
+    void enter(const std::string& name, int hotX, int hotY);
+    void leave();
+    // A new set of areas (a location was loaded): nothing entered yet.
+    void reset() { enters = leaves = 0; }
+
+    int enters = 0;
+    int leaves = 0;
+};
+
 // Draws `picture` colour-keyed with its top-left corner at the mouse position
 // less the hot spot; nothing when it is null.
 void drawPointer(Bitmap* picture);

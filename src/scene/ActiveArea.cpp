@@ -8,7 +8,7 @@
 #include "gfx/Drawing.h"
 #include "gfx/DrawContext.h"
 #include "gfx/InputState.h"
-#include "scene/ActiveScreen.h"
+#include "gfx/Polygon.h"
 #include "scene/LineFormat.h"
 
 int ActiveArea::selectedPoint = -1;
@@ -66,19 +66,8 @@ int ActiveArea::findPoint(int x, int y, int tol) const {
 }
 
 bool ActiveArea::contains(int x, int y) const {
-    bool inside = false;
-    const size_t n = points_.size();
-    for (size_t i = 0; i < n; ++i) {
-        const int64_t xi = points_[i].x, yi = points_[i].y;
-        const int64_t xj = points_[(i + 1) % n].x, yj = points_[(i + 1) % n].y;
-        if ((yi <= y && y < yj) || (yj <= y && y < yi)) {
-            const int64_t xc = xi + (xj - xi) * (y - yi) / (yj - yi);
-            if (x < xc) inside = !inside;
-            if (x == xc) return true;
-        }
-        if (yi == yj && y == yj && ((xi <= x && x <= xj) || (xj <= x && x <= xi))) return true;
-    }
-    return inside;
+    return polygonContains(
+        points_.size(), [this](size_t i) { return std::pair<int, int>(points_[i].x, points_[i].y); }, x, y);
 }
 
 void ActiveArea::getPoint(int i, float& x, float& y) const {

@@ -34,7 +34,11 @@ std::vector<ActiveScreen*> gLive;
 
 const std::vector<ActiveScreen*>& ActiveScreen::liveScreens() { return gLive; }
 
-ActiveScreen::ActiveScreen() { gLive.push_back(this); }
+ActiveScreen::ActiveScreen() {
+    // The sprite kinds that screen files name are there before any file is read.
+    registerSpriteKinds();
+    gLive.push_back(this);
+}
 
 ActiveScreen::~ActiveScreen() {
     gLive.erase(std::remove(gLive.begin(), gLive.end(), this), gLive.end());

@@ -16,7 +16,7 @@
 
 class Bitmap;
 
-class ActiveScreen {
+class ActiveScreen : public SpriteOwner {
 public:
     static constexpr int kCannerSlots = 32;
     static constexpr int kSoundSlots = 32;
@@ -31,7 +31,7 @@ public:
     // Procedures are looked up when a sprite's "strProc: " line is read, so
     // register them before loadScreen. findProc ignores letter case.
     void registerProc(const std::string& procName, AreaProc proc);
-    AreaProc findProc(const std::string& procName) const;
+    AreaProc findProc(const std::string& procName) const override;
 
     // Shows the loading picture, empties the screen (the background and the
     // registry stay) and reads the file. Throws "Cannot open active screen: %s"
@@ -67,7 +67,7 @@ public:
     // cut by the hint of whatever the pointer happens to rest on. loadScreen
     // starts the hold; entersHeld ends it once the pointer has moved.
     void holdEnters();
-    bool entersHeld();
+    bool entersHeld() override;
 
     // One tick: Shift toggles edit mode (designer mode only); play mode updates sprites and
     // canners; edit mode handles F2, F3, Ctrl+digit, Ctrl+Delete and the
@@ -105,7 +105,6 @@ public:
     int soundCount = 0;
     Sound sounds[kSoundSlots];
     uint8_t editMode = 0;
-    Sprite* selectedSprite = nullptr;
 
 private:
     struct ProcEntry {

@@ -8,12 +8,12 @@
 #include <memory>
 #include <string>
 
-#include "scene/Sprite.h"
+#include "scene/PlacedSprite.h"
 #include "scene/VideoStream.h"
 
 class Surface;
 
-class AviSprite : public Sprite {
+class AviSprite : public PlacedSprite {
 public:
     static constexpr size_t kMaxAnimName = 31;
 
@@ -21,33 +21,25 @@ public:
     ~AviSprite() override;
 
     int getKind() const override { return SpriteKind::AviSprite; }
-    void readLine(const char* line) override;
-    void writeLines(std::string& out) const override;
-    void editUpdate() override;
     void update() override;
     void draw() override;
-    void drawEditFrame(DrawContext& dc) override;
-    void placeNew() override;
 
     // Throws "Cannot Open AVI File: %s", "Cannot Load Video Stream", "Cannot
     // Get Stream Info" or "Cannot Create Surface for AVI".
     void openAvi(const std::string& videoName);
     void closeAvi();
-    void setPos(int px, int py) {
-        x = px;
-        y = py;
-    }
 
     bool isOpen() const { return surface != nullptr; }
     const VideoStream& stream() const { return stream_; }
 
-    std::string animName;
     int lastDecoded = -1;
     float frame = 0.0f;
-    int x = 0, y = 0;
-    int colorKey = 0;
     int width = 0, height = 0;
     std::unique_ptr<Surface> surface;
+
+protected:
+    void loadNamed(const std::string& videoName) override { openAvi(videoName); }
+    const char* firstAnimation() const override { return "globe"; }
 
 private:
     bool decodeInto(int number);

@@ -13,11 +13,8 @@
 #include "data/Tga.h"
 #include "gfx/Bitmap.h"
 #include "gfx/BitmapCache.h"
-#include "gfx/DrawContext.h"
 #include "gfx/Drawing.h"
 #include "gfx/InputState.h"
-#include "platform/Keys.h"
-#include "scene/ActiveScreen.h"
 #include "scene/LineFormat.h"
 
 namespace {
@@ -246,45 +243,3 @@ void BmpSprite::draw() {
     if (Bitmap* picture = currentPicture()) picture->draw(x, y, colorKey ? DrawKeyed : DrawOpaque);
 }
 
-void BmpSprite::editUpdate() {
-    if (!owner) return;
-    const InputState& in = input();
-    if (owner->selectedSprite == this) {
-        if (in.keyPressed(vk::CONTROL)) colorKey = colorKey ? 0 : 1;
-        if (in.leftClicked) owner->selectedSprite = nullptr;
-        x = in.mouseX;
-        y = in.mouseY;
-    } else if (!owner->selectedSprite) {
-        if (in.leftClicked && distance(in.mouseX, in.mouseY, x, y) < 10) owner->selectedSprite = this;
-    }
-}
-
-void BmpSprite::drawEditFrame(DrawContext& dc) {
-    dc.setPen(15, Rgb{0, 0, 255});
-    dc.line(x, y, x, y);
-}
-
-void BmpSprite::placeNew() {
-    x = input().mouseX;
-    y = input().mouseY;
-    loadAnim("_default");
-}
-
-void BmpSprite::readLine(const char* line) {
-    if (lineformat::startsWith(line, "strAnimName: ")) {
-        // A sprite saved without an animation writes an empty name; reading
-        // it back must not fail on a file named "".
-        if (line[13]) loadAnim(line + 13);
-    } else if (lineformat::startsWith(line, "bColorKey: ")) {
-        lineformat::parseInt(line, "bColorKey: ", colorKey);
-    } else if (lineformat::startsWith(line, "Pos: ")) {
-        lineformat::parsePositionPair(line, "Pos: ", x, y);
-    }
-}
-
-void BmpSprite::writeLines(std::string& out) const {
-    char text[96];
-    out += "strAnimName: " + animName + "\n";
-    std::snprintf(text, sizeof text, "bColorKey: %d\nPos: %d,%d\n", colorKey, x, y);
-    out += text;
-}

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "scene/Sprite.h"
+#include "scene/PlacedSprite.h"
 
 class Bitmap;
 
@@ -26,7 +26,7 @@ struct AnimMode {
     AnimChunk chunks[kMaxChunks];
 };
 
-class BmpSprite : public Sprite {
+class BmpSprite : public PlacedSprite {
 public:
     static constexpr int kMaxModes = 8;
     static constexpr size_t kMaxAnimName = 31;
@@ -40,13 +40,8 @@ public:
     ~BmpSprite() override;
 
     int getKind() const override { return SpriteKind::BmpSprite; }
-    void readLine(const char* line) override;
-    void writeLines(std::string& out) const override;
-    void editUpdate() override;
     void update() override;
     void draw() override;
-    void drawEditFrame(DrawContext& dc) override;
-    void placeNew() override;
 
     // Releases the frames and reads the animation file. Modes of an earlier
     // load stay and are redefined by name.
@@ -55,10 +50,6 @@ public:
     void loadAnimText(const std::string& animationName, const std::string& text, const std::string& path);
     // Throws "Anim mode not found: %s" for an unknown mode.
     void setMode(const std::string& modeName);
-    void setPos(int px, int py) {
-        x = px;
-        y = py;
-    }
     // For sprites a game keeps itself: no owner and no procedure.
     void initBmpSprite(const std::string& spriteName, const std::string& animationName, int px, int py,
                        int useColorKey);
@@ -68,9 +59,6 @@ public:
     int currentFrame() const { return static_cast<int>(frame); }
     const AnimMode& mode(int index) const { return modes[index]; }
 
-    std::string animName;
-    int x = 0, y = 0;
-    int colorKey = 0;
     AnimMode modes[kMaxModes];
     int modeCount = 0;
     int currentMode = 0;
@@ -79,6 +67,10 @@ public:
     float frame = 0.0f;
     int frameCount = 0;
     std::vector<Bitmap*> frames;
+
+protected:
+    void loadNamed(const std::string& animationName) override { loadAnim(animationName); }
+    const char* firstAnimation() const override { return "_default"; }
 
 private:
     void releaseFrames();

@@ -1,6 +1,5 @@
 #include "scene/Sprite.h"
 
-#include "scene/ActiveScreen.h"
 #include "scene/LineFormat.h"
 
 using lineformat::clip;

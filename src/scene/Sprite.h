@@ -2,12 +2,12 @@
 // Everything an active screen places on the frame is a Sprite: an invisible
 // clickable polygon (ActiveArea), an animated picture (BmpSprite) or a video
 // (AviSprite). Sprites call a named procedure of the game (an AreaProc) with
-// mouse events; the name is looked up in the owning screen's registry.
+// mouse events; the name is looked up in the registry of the screen that owns
+// them (a SpriteOwner, which ActiveScreen is).
 
 #include <cstdint>
 #include <string>
 
-class ActiveScreen;
 class DrawContext;
 class Sprite;
 
@@ -29,6 +29,22 @@ struct AreaEvent {
 // What getKind returns.
 struct SpriteKind {
     enum : int { None = 0, ActiveArea = 1, BmpSprite = 2, AviSprite = 3 };
+};
+
+// What a sprite asks of the screen that holds it: its procedures by name, the
+// sprite the editor is working on, and whether areas are held from being
+// entered (see ActiveScreen::holdEnters).
+class SpriteOwner {
+public:
+    // Ignores letter case; null when no procedure has that name.
+    virtual AreaProc findProc(const std::string& procName) const = 0;
+    virtual bool entersHeld() = 0;
+
+    // The sprite the editor moves or reshapes; at most one at a time.
+    Sprite* selectedSprite = nullptr;
+
+protected:
+    ~SpriteOwner() = default;
 };
 
 class Sprite {
@@ -84,5 +100,5 @@ public:
     std::string procName;
     AreaProc proc = nullptr;
     std::string param;
-    ActiveScreen* owner = nullptr;
+    SpriteOwner* owner = nullptr;
 };

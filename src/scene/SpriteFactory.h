@@ -1,6 +1,7 @@
 #pragma once
 // The sprite kinds that active-screen files and the editor can create, by type
-// name and kind number. Filled once at start-up by registerSpriteKinds; the
+// name and kind number. Filled by registerSpriteKinds when the first active
+// screen is made (and by the checker before it reads screen files); the
 // order of the entries is the order of the editor's Ctrl+digit keys.
 
 #include <cstdint>

@@ -24,7 +24,7 @@ protected:
     }
     void TearDown() override {
         stopProgress();
-        for (int& p : mapPieces) p = 0;
+        clearMapPieces();
         traceCaptureToMemory(false);
         traceClearCaptured();
         fs::remove_all(dir);
@@ -43,7 +43,7 @@ protected:
         startProgress(dir.string(), reset);
         std::vector<int> held;
         for (int n = 0; n < 16; ++n)
-            if (mapPieces[n]) held.push_back(n);
+            if (hasMapPiece(n)) held.push_back(n);
         return held;
     }
     bool traced(const std::string& line) { return traceCaptured().find(" " + line + "\n") != std::string::npos; }
@@ -72,7 +72,7 @@ TEST_F(ProgressTest, PiecesAreReadBackAndBadEntriesIgnoredOrSetAside) {
         EXPECT_TRUE(traced("progress 0")) << bad;
         EXPECT_FALSE(fs::exists(dir / "progress.cfg")) << bad;
         EXPECT_EQ(readFile(dir / "progress.cfg.bad"), bad);
-        mapPieces[4] = 1;
+        setMapPiece(4);
         saveProgress();
         EXPECT_EQ(readFile(dir / "progress.cfg"), "(mapPiece 4)\n");
         EXPECT_EQ(readFile(dir / "progress.cfg.bad"), bad);
@@ -98,7 +98,7 @@ TEST_F(ProgressTest, PiecesAreReadBackAndBadEntriesIgnoredOrSetAside) {
     fs::create_directories(dir / "progress.cfg.bad" / "y");
     EXPECT_TRUE(start().empty());
     EXPECT_EQ(progressPath(), "");
-    mapPieces[2] = 1;
+    setMapPiece(2);
     saveProgress();
     EXPECT_TRUE(fs::is_directory(dir / "progress.cfg"));
 
@@ -113,10 +113,10 @@ TEST_F(ProgressTest, PiecesAreReadBackAndBadEntriesIgnoredOrSetAside) {
 TEST_F(ProgressTest, FailedSaveIsReportedAndPlayGoesOn) {
     std::ofstream(dir / "plainfile") << "x";
     startProgress((dir / "plainfile" / "quillmoor").string(), false);
-    mapPieces[5] = 1;
+    setMapPiece(5);
     saveProgress();  // cannot make the directory: reported, nothing thrown
     EXPECT_TRUE(traced("progress-save-failed"));
-    EXPECT_EQ(mapPieces[5], 1);
+    EXPECT_TRUE(hasMapPiece(5));
 }
 
 }  // namespace

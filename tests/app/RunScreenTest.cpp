@@ -166,7 +166,7 @@ TEST_F(RunScreenTest, ExceptionTextPassesThroughUnchanged) {
 }
 
 TEST_F(RunScreenTest, ControlFTogglesTheFrameRateOnceWhileHeld) {
-    const bool before = gShowFps;
+    const bool before = showFps();
     auto p = probe(20);
     p->onUpdate = [&](Probe& s) {
         if (s.updates == 2) {
@@ -175,8 +175,8 @@ TEST_F(RunScreenTest, ControlFTogglesTheFrameRateOnceWhileHeld) {
         }
     };
     runScreen(std::move(p), false);
-    EXPECT_EQ(gShowFps, !before);
-    gShowFps = before;
+    EXPECT_EQ(showFps(), !before);
+    setShowFps(before);
 }
 
 TEST_F(RunScreenTest, ControlATogglesEdgeBlending) {

@@ -25,8 +25,8 @@
 #include "game/GameTable.h"
 #include "games/instruments/InstrumentsScreen.h"
 #include "gfx/PictureTestSupport.h"
-#include "scene/AviWriter.h"
-#include "scene/CanEncoder.h"
+#include "tools/AviWriter.h"
+#include "tools/CanEncoder.h"
 #include "support/SmallWorld.h"
 
 namespace checktest {

@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include "check/CheckTestData.h"
+#include "data/GameScreens.h"
+#include "game/GameTable.h"
 
 using checktest::CheckData;
 
@@ -299,4 +303,28 @@ TEST_F(CheckData, NoDataDirectory) {
     const std::string before = dataRoot();
     check::DataChecker(root).run();
     EXPECT_EQ(dataRoot(), before);  // the checker puts the process's data root back
+}
+
+// The generator checks screen files against data/GameScreens; the checker
+// against its needs. Both must name the same procedures for every game screen.
+TEST(GameScreens, TheSharedTableAgreesWithEveryGamesNeeds) {
+    int screens = 0;
+    for (const GameInfo& game : gameTable()) {
+        const check::Needs* needs = check::gameNeeds(game.code);
+        ASSERT_NE(needs, nullptr) << game.name;
+        std::vector<check::ScreenNeed> all = needs->screens;
+        for (const check::LevelScriptNeed& levels : needs->levelScripts)
+            all.insert(all.end(), levels.levelScreens.begin(), levels.levelScreens.end());
+        for (const check::ScreenNeed& screen : all) {
+            char name[64];
+            std::snprintf(name, sizeof name, screen.name.c_str(), 7);  // "Train%02d" is "Train07"
+            const auto procs = gameScreenProcs(name);
+            ASSERT_TRUE(procs.has_value()) << name;
+            EXPECT_EQ(*procs, screen.procs) << name;
+            ++screens;
+        }
+    }
+    EXPECT_EQ(screens, static_cast<int>(gameScreenTable().size()));
+    EXPECT_FALSE(gameScreenProcs("a_start").has_value());
+    EXPECT_FALSE(gameScreenProcs("common-winner").has_value());
 }

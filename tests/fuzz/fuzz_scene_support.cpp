@@ -12,7 +12,7 @@
 #include "data/Tga.h"
 #include "gfx/BitmapCache.h"
 #include "platform/TextRasterizer.h"
-#include "scene/CanEncoder.h"
+#include "tools/CanEncoder.h"
 #include "scene/SpriteFactory.h"
 
 namespace {

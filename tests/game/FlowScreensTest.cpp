@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/Application.h"
+#include "app/Progress.h"
 #include "app/Exception.h"
 #include "app/Screen.h"
 #include "game/DialogScreen.h"
@@ -159,10 +160,10 @@ protected:
                                                                        {"end", "DialogScreenHandler", "2", 320, 0, 640, 480}}));
         solid("_map\\map00", 640, 480, 255, 0, 0);
         solid("_map\\map01", 640, 480, 0, 255, 0);
-        for (int& p : mapPieces) p = 0;
+        clearMapPieces();
     }
     void TearDown() override {
-        for (int& p : mapPieces) p = 0;
+        clearMapPieces();
         SmallWorld::TearDown();
     }
     LevelScripts scripts{"game", "bitmaps\\game\\level%02d"};

@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "app/Application.h"
+#include "app/Progress.h"
 #include "app/Exception.h"
 #include "app/Screen.h"
 #include "audio/AudioTestSupport.h"
@@ -212,10 +213,10 @@ class AlchemistTest : public world::SmallWorld {
                                                 {"2", "DialogScreenHandler", "2", 320, 0, 639, 479}}));
         soundVolume({"Arkanoid\\hit", "Arkanoid\\break"});
         clearPathCache();
-        std::fill(std::begin(mapPieces), std::end(mapPieces), 0);
+        clearMapPieces();
     }
     void TearDown() override {
-        std::fill(std::begin(mapPieces), std::end(mapPieces), 0);
+        clearMapPieces();
         shutdownSound();
         SmallWorld::TearDown();
     }
@@ -229,7 +230,7 @@ class AlchemistTest : public world::SmallWorld {
 
 TEST_F(AlchemistTest, EmptyLevelsAreSolvedAtOnceAndTheThirdAwardsThePieceWithTheMusicLeftAlone) {
     for (int n = 1; n <= 4; ++n) map(n, mapText(3, 5, {}));
-    mapPieces[0] = 1;  // held already: the map screen is not shown again
+    setMapPiece(0);  // held already: the map screen is not shown again
     world::Script s;
     for (int t = 20; t < 400; t += 30) s.click(t, 100, 240);  // every dialog: 1
     startWithSound(s);

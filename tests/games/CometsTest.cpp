@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "app/Application.h"
+#include "app/Progress.h"
 #include "app/Exception.h"
 #include "audio/AudioTestSupport.h"
 #include "audio/Sound.h"
@@ -46,10 +47,10 @@ class CometsTest : public world::SmallWorld {
         levels("(levels 12)\n");
         soundVolume({"Comets\\net", "Comets\\catch", "Comets\\engine"});
         clearPathCache();
-        std::fill(std::begin(mapPieces), std::end(mapPieces), 0);
+        clearMapPieces();
     }
     void TearDown() override {
-        std::fill(std::begin(mapPieces), std::end(mapPieces), 0);
+        clearMapPieces();
         shutdownSound();
         SmallWorld::TearDown();
     }
@@ -197,7 +198,7 @@ TEST_F(CometsUnitTest, ThreeMissesStillPassTheLevel) {
 }
 
 TEST_F(CometsUnitTest, TheMapPieceComesAfterTheThirdLevelOfTheRun) {
-    mapPieces[1] = 1;  // held already: no map screen
+    setMapPiece(1);  // held already: no map screen
     for (int n : {1, 2, 3}) {
         game->loadLevel(n);
         game->launched = game->cometsPerLevel;

@@ -7,6 +7,7 @@
 #include <set>
 
 #include "app/Application.h"
+#include "app/Progress.h"
 #include "app/Exception.h"
 #include "audio/AudioTestSupport.h"
 #include "audio/Sound.h"
@@ -108,11 +109,11 @@ protected:
                                                 {"2", "DialogScreenHandler", "2", 320, 0, 639, 479}}));
         soundVolume({"Computer\\click", "good", "wrong", "click1"});
         clearPathCache();
-        std::fill(std::begin(mapPieces), std::end(mapPieces), 0);
+        clearMapPieces();
     }
     void TearDown() override {
         leaveScreen(game);
-        std::fill(std::begin(mapPieces), std::end(mapPieces), 0);
+        clearMapPieces();
         shutdownSound();
         SmallWorld::TearDown();
     }
@@ -327,7 +328,7 @@ TEST_F(ComputerTest, AWrongAnswerVanishesAtAngryFrame14AndAddsAQuestionUpToTheLe
 }
 
 TEST_F(ComputerTest, LevelsEndAfterTheirQuestionsTheSecondEarnsThePieceTheTenthWins) {
-    mapPieces[ComputerScreen::kMapPiece] = 1;  // held already: no map screen
+    setMapPiece(ComputerScreen::kMapPiece);  // held already: no map screen
     begin();
     for (int level = 1; level <= 10; ++level) {
         ASSERT_EQ(game->level, level);

@@ -9,6 +9,7 @@
 #include <set>
 
 #include "app/Application.h"
+#include "app/Progress.h"
 #include "app/Exception.h"
 #include "audio/AudioTestSupport.h"
 #include "audio/Sound.h"
@@ -216,11 +217,11 @@ protected:
         for (int n = 1; n <= 3; ++n) level(n, almostRoad());
         soundVolume({"click1", "click2", "complete"});
         clearPathCache();
-        std::fill(std::begin(mapPieces), std::end(mapPieces), 0);
+        clearMapPieces();
     }
     void TearDown() override {
         end();
-        std::fill(std::begin(mapPieces), std::end(mapPieces), 0);
+        clearMapPieces();
         shutdownSound();
         SmallWorld::TearDown();
     }
@@ -311,7 +312,7 @@ TEST_F(DominoTest, TwoCellPiecesNeverLieAcrossTheTrayEdge) {
 }
 
 TEST_F(DominoTest, TheFinishedRoadWaitsForAClickThenTheNextLevelFollows) {
-    mapPieces[4] = 1;  // held already: no map screen
+    setMapPiece(4);  // held already: no map screen
     level(4, almostRoad());
     begin();
     for (int n = 1; n <= 4; ++n) {

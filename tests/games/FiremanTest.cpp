@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "app/Application.h"
+#include "app/Progress.h"
 #include "app/Exception.h"
 #include "audio/AudioTestSupport.h"
 #include "audio/Sound.h"
@@ -52,10 +53,10 @@ class FiremanTest : public world::SmallWorld {
         for (int n = 1; n <= 8; ++n) level(n, levelText(1, 30, 40, 1, 5, 10));
         soundVolume({"Fireman\\show", "Fireman\\hide", "Fireman\\hit", "Fireman\\miss"});
         clearPathCache();
-        std::fill(std::begin(mapPieces), std::end(mapPieces), 0);
+        clearMapPieces();
     }
     void TearDown() override {
-        std::fill(std::begin(mapPieces), std::end(mapPieces), 0);
+        clearMapPieces();
         shutdownSound();
         SmallWorld::TearDown();
     }
@@ -162,7 +163,7 @@ TEST_F(FiremanTest, TheLastShotAndTheLastFireInOneTickLoseTheLevel) {
 }
 
 TEST_F(FiremanTest, ARunPlaysFourLevelsAndTheThirdAwardsThePiece) {
-    mapPieces[5] = 1;  // held already: no map screen
+    setMapPiece(5);  // held already: no map screen
     begin(2);
     EXPECT_EQ(game->level, 3);
     for (int n = 3; n <= 6 && game->running; ++n) {

@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "app/Application.h"
+#include "app/Progress.h"
 #include "app/Exception.h"
 #include "audio/AudioTestSupport.h"
 #include "audio/Sound.h"
@@ -168,11 +169,11 @@ protected:
                                                                    {"2", "DialogScreenHandler", "2", 320, 0, 639, 479}}));
         soundVolume({"click2", "complete"});
         clearPathCache();
-        std::fill(std::begin(mapPieces), std::end(mapPieces), 0);
+        clearMapPieces();
     }
     void TearDown() override {
         end();
-        std::fill(std::begin(mapPieces), std::end(mapPieces), 0);
+        clearMapPieces();
         shutdownSound();
         SmallWorld::TearDown();
     }
@@ -245,7 +246,7 @@ TEST_F(JigsawTest, AnyOtherAnswerRepeatsTheLevelWithANewPicture) {
 }
 
 TEST_F(JigsawTest, TheThirdLevelOfARunEarnsTheMapPieceAndTheTenthEndsTheRun) {
-    mapPieces[JigsawScreen::kMapPiece] = 1;  // held already: no map screen
+    setMapPiece(JigsawScreen::kMapPiece);  // held already: no map screen
     begin(2);
     EXPECT_EQ(game->level, 3);
     for (int n = 3; n <= 5; ++n) {

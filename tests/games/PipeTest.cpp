@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "app/Application.h"
+#include "app/Progress.h"
 #include "app/Exception.h"
 #include "audio/AudioTestSupport.h"
 #include "audio/Sound.h"
@@ -62,12 +63,12 @@ protected:
         for (int n = 1; n <= 4; ++n) level(n, levelText(12, 0, 1, 2, 4));  // no holes
         soundVolume({"Pipe\\patch-good", "Pipe\\patch-wrong", "pipe\\pick", "Pipe\\water"});
         clearPathCache();
-        std::fill(std::begin(mapPieces), std::end(mapPieces), 0);
+        clearMapPieces();
         std::srand(7);
     }
     void TearDown() override {
         end();
-        std::fill(std::begin(mapPieces), std::end(mapPieces), 0);
+        clearMapPieces();
         shutdownSound();
         SmallWorld::TearDown();
     }
@@ -233,7 +234,7 @@ TEST_F(PipeTest, GivingUpAfterABurstLeavesWithBirds) {
 }
 
 TEST_F(PipeTest, ThePassedPipeWinsTheLevelAndTheThirdAwardsThePiece) {
-    mapPieces[8] = 1;  // held already: no map screen
+    setMapPiece(8);  // held already: no map screen
     begin(1);
     for (int t = 0; t < 4000 && game->running; ++t) tick();
     expectInOrder({"level-solved pipe 1", "dialog common-nextlevel 1", "level-load pipe 2", "level-solved pipe 3",
@@ -282,7 +283,7 @@ TEST_F(PipeTest, ARunWithEveryFrameDrawnPlaysAllItsLevels) {
     world::Script s;
     for (int t = 5; t < 3000; t += 20) s.click(t, 100, 240);
     start(s.done());
-    mapPieces[8] = 1;
+    setMapPiece(8);
     runToEnd(std::make_unique<HelpedPipe>(3));
     expectInOrder({"level-solved pipe 1", "level-solved pipe 2", "level-solved pipe 3", "level-solved pipe 4",
                    "dialog common-winner 1", "music birds"});

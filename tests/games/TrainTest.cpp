@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "app/Application.h"
+#include "app/Progress.h"
 #include "app/Exception.h"
 #include "audio/AudioTestSupport.h"
 #include "audio/Sound.h"
@@ -60,11 +61,11 @@ protected:
         for (int n = 1; n <= 3; ++n) level(n, "(cargo 600 400)\n");
         soundVolume({"wrong2", "train\\switch", "train\\train", "click0"});
         clearPathCache();
-        std::fill(std::begin(mapPieces), std::end(mapPieces), 0);
+        clearMapPieces();
     }
     void TearDown() override {
         end();
-        std::fill(std::begin(mapPieces), std::end(mapPieces), 0);
+        clearMapPieces();
         shutdownSound();
         SmallWorld::TearDown();
     }
@@ -346,7 +347,7 @@ TEST_F(TrainTest, CargoIsPickedUpWithinThreePixelsAndTheLastOneSolvesTheLevel) {
 
 TEST_F(TrainTest, TheLastLevelEndsWithTheWinnerDialogAndTheThirdAwardsThePiece) {
     for (int n = 1; n <= 3; ++n) level(n, "(cargo 104 100)\n");
-    mapPieces[10] = 1;  // held already: no map screen
+    setMapPiece(10);  // held already: no map screen
     begin();
     for (int i = 0; i < 20 && game->running; ++i) tick();
     expectInOrder({"level-solved train 1", "dialog common-nextlevel 1", "level-load train 2",

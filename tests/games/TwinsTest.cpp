@@ -6,6 +6,7 @@
 #include <set>
 
 #include "app/Application.h"
+#include "app/Progress.h"
 #include "app/Exception.h"
 #include "audio/AudioTestSupport.h"
 #include "audio/Sound.h"
@@ -100,11 +101,11 @@ protected:
                                                 {"2", "DialogScreenHandler", "2", 320, 0, 639, 479}}));
         soundVolume({"twins\\card", "good", "wrong", "click1"});
         for (int n = 1; n <= 4; ++n) level(n, levelText(4, 4));
-        std::fill(std::begin(mapPieces), std::end(mapPieces), 0);
+        clearMapPieces();
     }
     void TearDown() override {
         end();
-        std::fill(std::begin(mapPieces), std::end(mapPieces), 0);
+        clearMapPieces();
         shutdownSound();
         SmallWorld::TearDown();
     }
@@ -275,7 +276,7 @@ TEST_F(TwinsTest, AFoundPairPickedFirstIsNeverTurnedBack) {
 }
 
 TEST_F(TwinsTest, SolvingShowsTheTimesAndTheNextClickOpensTheDialog) {
-    mapPieces[TwinsScreen::kMapPiece] = 1;  // held already: no map screen
+    setMapPiece(TwinsScreen::kMapPiece);  // held already: no map screen
     begin();
     for (int n = 1; n <= 4; ++n) {
         solveAll();

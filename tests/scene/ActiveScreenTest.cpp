@@ -14,7 +14,7 @@
 #include "platform/Keys.h"
 #include "scene/ActiveArea.h"
 #include "scene/AviSprite.h"
-#include "scene/AviWriter.h"
+#include "tools/AviWriter.h"
 #include "scene/BmpSprite.h"
 #include "scene/SceneTestSupport.h"
 #include "scene/SpriteFactory.h"

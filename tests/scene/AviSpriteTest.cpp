@@ -6,7 +6,7 @@
 
 #include "gfx/Display.h"
 #include "gfx/Surface.h"
-#include "scene/AviWriter.h"
+#include "tools/AviWriter.h"
 #include "scene/SceneTestSupport.h"
 
 using testpics::messageOf;

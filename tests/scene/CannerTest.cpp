@@ -8,7 +8,7 @@
 #include "audio/Sound.h"
 #include "gfx/BitmapCache.h"
 #include "scene/ActiveScreen.h"
-#include "scene/CanEncoder.h"
+#include "tools/CanEncoder.h"
 #include "scene/DiagonalWipe.h"
 #include "scene/SceneTestSupport.h"
 

@@ -28,7 +28,7 @@
 #include "gfx/Pointer.h"
 #include "platform/Keys.h"
 #include "platform/headless/HeadlessPlatform.h"
-#include "scene/CanEncoder.h"
+#include "tools/CanEncoder.h"
 #include "scene/SpriteFactory.h"
 
 namespace world {

@@ -4,8 +4,8 @@
 #include <filesystem>
 
 #include "data/Tga.h"
-#include "scene/AviWriter.h"
-#include "scene/CanEncoder.h"
+#include "tools/AviWriter.h"
+#include "tools/CanEncoder.h"
 
 namespace mkdemo {
 

@@ -4,10 +4,10 @@
 #include <cctype>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <sstream>
 
-#include "check/DataNeeds.h"
-#include "game/GameTable.h"
+#include "data/GameScreens.h"
 
 namespace mkdemo {
 
@@ -23,25 +23,6 @@ bool starts(const std::string& line, const char* key) { return line.rfind(key, 0
 
 bool contains(const std::vector<std::string>& list, const std::string& item) {
     return std::find(list.begin(), list.end(), lower(item)) != list.end();
-}
-
-// The procedures a mini-game registers before loading this screen, as its
-// needs list them; null when the screen is no game's own.
-const std::vector<std::string>* gameScreenProcs(const std::string& name) {
-    for (const GameInfo& g : gameTable())
-        if (const check::Needs* needs = check::gameNeeds(g.code)) {
-            for (const check::ScreenNeed& screen : needs->screens)
-                if (lower(screen.name) == lower(name)) return &screen.procs;
-            // Screens that each level of a game loads ("Train%02d").
-            for (const check::LevelScriptNeed& levels : needs->levelScripts)
-                for (const check::ScreenNeed& screen : levels.levelScreens)
-                    for (int n = 1; n <= 99; ++n) {
-                        char numbered[128];
-                        std::snprintf(numbered, sizeof numbered, screen.name.c_str(), n);
-                        if (lower(numbered) == lower(name)) return &screen.procs;
-                    }
-        }
-    return nullptr;
 }
 
 }  // namespace
@@ -111,7 +92,10 @@ std::vector<std::string> checkScreen(const ScreenFile& s, const DataIndex& index
     std::vector<std::string> out = s.problems;
     auto at = [&](int line, const std::string& m) { out.push_back(s.path + ":" + std::to_string(line) + ": " + m); };
     const bool location = lower(s.name).rfind("a_", 0) == 0;
-    const std::vector<std::string>* gameProcs = location ? nullptr : gameScreenProcs(s.name);
+    // The procedures a mini-game registers before loading this screen; none
+    // when the screen is no game's own.
+    const std::optional<std::vector<std::string>> gameProcs =
+        location ? std::nullopt : gameScreenProcs(s.name);
     const bool dialog = !location && !gameProcs;
 
     // The layers a click can land on: the background and every picture sprite.

@@ -26,7 +26,7 @@
 #include "gfx/Display.h"
 #include "gfx/Surface.h"
 #include "scene/BmpSprite.h"
-#include "scene/CanEncoder.h"
+#include "tools/CanEncoder.h"
 #include "scene/CanFormat.h"
 
 namespace {

@@ -9,6 +9,7 @@
 #include "audio/Music.h"
 #include "data/Parser.h"
 #include "data/ResourcePath.h"
+#include "data/ScriptFile.h"
 #include "game/LevelRules.h"
 #include "gfx/BitmapCache.h"
 #include "gfx/Drawing.h"

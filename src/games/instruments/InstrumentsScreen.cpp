@@ -9,16 +9,6 @@
 #include "gfx/Pointer.h"
 #include "platform/Keys.h"
 
-const char* const InstrumentsScreen::kSoundNames[kInstruments] = {
-    "Instruments\\Bebny",   "Instruments\\Gitara",   "Instruments\\Harmonia", "Instruments\\Kontrabas",
-    "Instruments\\Organy",  "Instruments\\Saksofon", "Instruments\\Skrzypce", "Instruments\\Traba"};
-const char* const InstrumentsScreen::kVoiceNames[kInstruments] = {
-    "Voice\\g_insDrums", "Voice\\g_insGuitar", "Voice\\g_insAccordion", "Voice\\g_insDoublebass",
-    "Voice\\g_insOrgan", "Voice\\g_insSax",    "Voice\\g_insViolin",    "Voice\\g_insTuba"};
-const char* const InstrumentsScreen::kCannerNames[kInstruments] = {
-    "instruments-bebny",  "instruments-gitara",   "instruments-harmonia", "instruments-kontrabas",
-    "instruments-organy", "instruments-saksofon", "instruments-skrzypce", "instruments-traba"};
-
 namespace {
 InstrumentsScreen* gRunning = nullptr;
 
@@ -58,7 +48,7 @@ void InstrumentsScreen::enter() {
     screen.loadScreen("Instruments");
     back_.attach(screen);
     quiz = FreePlay;
-    enterCount = leaveCount = 0;
+    hover.reset();
     moving = -1;
     update();
 }
@@ -90,13 +80,10 @@ void InstrumentsScreen::startQueue(std::initializer_list<Sound*> sounds) {
 }
 
 void InstrumentsScreen::pointerEvent(int event) {
-    if (event == AreaEvent::Enter) {
-        ++enterCount;
-        setPointer("mouse_go", 0, 0);
-    } else if (event == AreaEvent::Leave) {
-        ++leaveCount;
-        if (leaveCount >= enterCount) setPointer("mouse", 0, 0);
-    }
+    if (event == AreaEvent::Enter)
+        hover.enter("mouse_go", 0, 0);
+    else if (event == AreaEvent::Leave)
+        hover.leave();
 }
 
 void InstrumentsScreen::instrumentEvent(int i, int event) {

@@ -10,18 +10,20 @@
 #include "app/Screen.h"
 #include "game/BackButton.h"
 #include "audio/Sound.h"
+#include "data/InstrumentNames.h"
+#include "gfx/Pointer.h"
 #include "scene/ActiveScreen.h"
 
 class Bitmap;
 
 class InstrumentsScreen : public Screen {
 public:
-    static constexpr int kInstruments = 8;
+    static constexpr int kInstruments = kInstrumentCount;
     static constexpr int kQueue = 5;
     enum Quiz { FreePlay = 0, Question = 1 };
-    static const char* const kSoundNames[kInstruments];
-    static const char* const kVoiceNames[kInstruments];
-    static const char* const kCannerNames[kInstruments];
+    static constexpr const auto& kSoundNames = kInstrumentSoundNames;
+    static constexpr const auto& kVoiceNames = kInstrumentVoiceNames;
+    static constexpr const auto& kCannerNames = kInstrumentCannerNames;
 
     InstrumentsScreen() = default;
     ~InstrumentsScreen() override;
@@ -45,7 +47,7 @@ public:
     int quiz = FreePlay;
     int answer = 0;
     std::array<Sound*, kQueue> queue{};
-    int enterCount = 0, leaveCount = 0;
+    HoverPointer hover;
     int moving = -1;  // the instrument whose player moves with its tune, or -1
     ActiveScreen screen;
 

@@ -51,7 +51,6 @@ PipeScreen::~PipeScreen() {
 
 int PipeScreen::shapesFor(int d) { return d == 2 ? 5 : d == 3 ? 8 : 3; }
 
-const char* PipeScreen::screenFor(int d) { return d == 2 ? "pipe-05" : d == 3 ? "pipe-08" : "pipe-03"; }
 
 void PipeScreen::enter() {
     gRunning = this;

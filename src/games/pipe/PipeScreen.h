@@ -15,6 +15,7 @@
 #include "app/Screen.h"
 #include "game/BackButton.h"
 #include "audio/Sound.h"
+#include "data/GameScreens.h"
 #include "game/LevelRules.h"
 #include "games/pipe/PipeLevel.h"
 #include "scene/ActiveScreen.h"
@@ -49,7 +50,7 @@ public:
 
     // The shape count and screen name of a difficulty.
     static int shapesFor(int difficulty);
-    static const char* screenFor(int difficulty);
+    static const char* screenFor(int difficulty) { return pipeScreenFor(difficulty); }
     // The segment under screen column x, or -1 outside the pipe.
     int segmentAt(int x) const;
     // Open hole of segment s (-1: none, also for segments outside the pipe).

@@ -7,6 +7,7 @@
 #include "app/FrameTimer.h"
 #include "audio/Music.h"
 #include "data/ResourcePath.h"
+#include "data/ScriptFile.h"
 #include "gfx/BitmapCache.h"
 #include "gfx/Drawing.h"
 #include "gfx/InputState.h"

@@ -1,4 +1,4 @@
-#include "scene/AviWriter.h"
+#include "tools/AviWriter.h"
 
 #include <cstdio>
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "scene/CanEncoder.h"  // RgbFrame
+#include "tools/CanEncoder.h"  // RgbFrame
 
 struct AviOptions {
     int rate = 15;  // frames per second = rate / scale

@@ -1,4 +1,4 @@
-#include "scene/CanEncoder.h"
+#include "tools/CanEncoder.h"
 
 #include <algorithm>
 #include <unordered_map>
