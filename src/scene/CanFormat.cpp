@@ -13,14 +13,6 @@ int32_t readI32(const uint8_t* p) {
                        (static_cast<uint32_t>(p[2]) << 16) | (static_cast<uint32_t>(p[3]) << 24);
     return static_cast<int32_t>(v);
 }
-
-void appendI32(std::string& out, int32_t value) {
-    const uint32_t v = static_cast<uint32_t>(value);
-    out.push_back(static_cast<char>(v & 0xFF));
-    out.push_back(static_cast<char>((v >> 8) & 0xFF));
-    out.push_back(static_cast<char>((v >> 16) & 0xFF));
-    out.push_back(static_cast<char>((v >> 24) & 0xFF));
-}
 }  // namespace can
 
 namespace {

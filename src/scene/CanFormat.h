@@ -33,7 +33,12 @@ constexpr int kMaxSide = 16384;
 constexpr int kMaxFps = 1000;
 
 int32_t readI32(const uint8_t* p);
-void appendI32(std::string& out, int32_t value);
+// Inline so that writers of the format (the data generator) need none of the
+// decoding code.
+inline void appendI32(std::string& out, int32_t value) {
+    const uint32_t v = static_cast<uint32_t>(value);
+    for (int shift = 0; shift < 32; shift += 8) out.push_back(static_cast<char>((v >> shift) & 0xFF));
+}
 }  // namespace can
 
 // Checks the header and every frame of a CAN file. Fills the header and the
