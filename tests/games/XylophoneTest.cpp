@@ -11,6 +11,7 @@
 #include "data/ResourcePath.h"
 #include "games/xylophone/XylophoneScreen.h"
 #include "scene/BmpSprite.h"
+#include "support/DesignerModeOn.h"
 #include "support/SmallWorld.h"
 
 namespace {
@@ -128,8 +129,8 @@ TEST_F(XylophoneTest, TheXylophonePlaysTheMelodyThenShowsItNoteByNote) {
     // The child's turn comes after a while: the hand shows DO.
     for (int t = 0; t < XylophoneScreen::kRestartTicks + 6 && game->position == 0; ++t) tick();
     EXPECT_EQ(game->expected, 0);
-    ASSERT_NE(game->highlighted, nullptr);
-    EXPECT_EQ(game->highlighted->name, "DO");
+    ASSERT_NE(game->highlighted(), nullptr);
+    EXPECT_EQ(game->highlighted()->name, "DO");
     // A wrong bar sounds but waits; the right one moves on to RE.
     hitBar(3);
     EXPECT_EQ(notes().back(), "xylophone-note FA");
@@ -137,8 +138,14 @@ TEST_F(XylophoneTest, TheXylophonePlaysTheMelodyThenShowsItNoteByNote) {
     hitBar(0);
     tick();
     EXPECT_EQ(game->expected, 1);
-    EXPECT_EQ(game->highlighted->name, "RE");
-    // The hand stays on the bar while the child thinks.
+    EXPECT_EQ(game->highlighted()->name, "RE");
+    // The hand stays on the bar while the child thinks, even when the screen
+    // editor reloads the bars under it (the hand once pointed at a freed bar).
+    {
+        DesignerModeOn designer;
+        for (int key : {vk::SHIFT, 0, vk::F3, 0, vk::SHIFT}) tick(600, 470, false, key);
+    }
+    EXPECT_EQ(game->highlighted(), game->screen.findSprite("RE"));
     for (int t = 0; t < 100; ++t) tick();
     EXPECT_EQ(game->expected, 1);
     EXPECT_GT(game->countdown, 0);

@@ -55,7 +55,6 @@ void XylophoneScreen::enter() {
 
 void XylophoneScreen::leave() {
     screen.clearScreen();
-    highlighted = nullptr;
     BitmapCache& cache = bitmapCache();
     cache.release(stick_);
     cache.release(hand_);
@@ -72,7 +71,11 @@ void XylophoneScreen::playNote(int n) {
 void XylophoneScreen::showNote(int n) {
     expected = n;
     countdown = kHighlightTicks;
-    if (n >= 0 && n < Melody::kNotes) highlighted = dynamic_cast<BmpSprite*>(screen.findSprite(Melody::kNoteNames[n]));
+}
+
+BmpSprite* XylophoneScreen::highlighted() {
+    if (expected < 0 || expected >= Melody::kNotes) return nullptr;
+    return dynamic_cast<BmpSprite*>(screen.findSprite(Melody::kNoteNames[expected]));
 }
 
 void XylophoneScreen::hitBar(const char* param) {
@@ -163,8 +166,8 @@ void XylophoneScreen::update() {
 void XylophoneScreen::draw() {
     if (background_) background_->draw(0, 0, DrawOpaque);
     screen.drawSprites();
-    if (expected >= 0 && countdown > 0 && highlighted && hand_)
-        hand_->draw(highlighted->x - 10, highlighted->y + 10 - countdown, DrawKeyed);
+    BmpSprite* bar = countdown > 0 && hand_ ? highlighted() : nullptr;
+    if (bar) hand_->draw(bar->x - 10, bar->y + 10 - countdown, DrawKeyed);
     screen.drawEditOverlay();
     back_.draw();
     const InputState& in = input();

@@ -49,8 +49,10 @@ public:
     int expected = -1;
     bool goOn = false;
     int countdown = 0;
-    BmpSprite* highlighted = nullptr;
     ActiveScreen screen;
+    // The bar the hand points at: looked up each time, since the screen
+    // editor may reload or delete the bars between two ticks.
+    BmpSprite* highlighted();
 
 private:
     void repeatStep();
