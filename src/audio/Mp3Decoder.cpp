@@ -149,8 +149,13 @@ int Mp3Decoder::seek(double fraction) {
     if (!open_) return kNoInput;
     off_t target = 0;
     if (fraction > 0.0) {
+        // A header may claim far more frames than the data can hold (every
+        // frame takes at least one byte), and the length of such a claim is
+        // worked out frame by frame: count the frames there are instead.
+        const off_t frames = mpg123_framelength(handle_);
+        if ((frames < 0 || static_cast<uint64_t>(frames) > size_) && mpg123_scan(handle_) != MPG123_OK)
+            return decoderError(handle_);
         off_t length = mpg123_length(handle_);
-        if (length < 0 && mpg123_scan(handle_) == MPG123_OK) length = mpg123_length(handle_);
         if (length < 0) return decoderError(handle_);
         target = static_cast<off_t>(static_cast<double>(length) * (fraction < 1.0 ? fraction : 1.0));
     }

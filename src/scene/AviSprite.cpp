@@ -23,10 +23,13 @@ void AviSprite::openAvi(const std::string& videoName) {
     lastDecoded = -1;
     frame = 0.0f;
     closeAvi();
-    const std::string path = resourcePath(ResAvi, videoName);
+    // Cut to its field first, so that the video opened is the one a saved
+    // screen names.
+    const std::string name = lineformat::clip(videoName, kMaxAnimName);
+    const std::string path = resourcePath(ResAvi, name);
     const VideoStream::OpenResult result = stream_.open(resolvePath(path));
     if (result == VideoStream::OpenResult::CannotOpen) throw Exception("Cannot Open AVI File: %s", path.c_str());
-    animName = lineformat::clip(videoName, kMaxAnimName);
+    animName = name;
     if (result == VideoStream::OpenResult::NoDecoder) {
         stream_.close();
         throw Exception("Cannot Load Video Stream");

@@ -94,10 +94,13 @@ void BmpSprite::addFrame(const std::string& pictureName, const std::string& path
 }
 
 void BmpSprite::loadAnim(const std::string& animationName) {
-    const std::string path = resourcePath(ResAnimation, animationName);
+    // The name is cut to its field before it is looked up, so that the file
+    // loaded is the one a saved screen names.
+    const std::string name = lineformat::clip(animationName, kMaxAnimName);
+    const std::string path = resourcePath(ResAnimation, name);
     std::string text;
     if (!readDataFile(path, text)) throw Exception("Cannot Load Anim File: %s", path.c_str());
-    loadAnimText(animationName, text, path);
+    loadAnimText(name, text, path);
 }
 
 void BmpSprite::loadAnimText(const std::string& animationName, const std::string& text, const std::string& path) {
