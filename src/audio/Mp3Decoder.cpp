@@ -11,6 +11,23 @@
 
 namespace {
 
+// Whether the track's info frame ("Xing" or "Info", written at the start by
+// encoders) claims more frames than its bytes could hold. The library works
+// out lengths and gapless trimming of resampled tracks frame by frame up to
+// that claim, which for a damaged header means minutes of work; such a frame
+// is ignored, and the frames are counted instead when they are needed.
+bool infoFrameOverclaims(const uint8_t* data, size_t size) {
+    const size_t limit = size < 65536 ? size : 65536;  // past any tag in front
+    for (size_t i = 0; i + 12 <= limit; ++i) {
+        if (std::memcmp(data + i, "Xing", 4) != 0 && std::memcmp(data + i, "Info", 4) != 0) continue;
+        const uint8_t* p = data + i + 4;
+        if (!(p[3] & 1)) continue;  // no frame count
+        const uint64_t frames = (uint64_t{p[4]} << 24) | (uint64_t{p[5]} << 16) | (uint64_t{p[6]} << 8) | p[7];
+        if (frames > size) return true;
+    }
+    return false;
+}
+
 constexpr int kBadInputName = -2;
 constexpr int kNoInput = -3;
 constexpr int kNotCreated = -4;
@@ -116,6 +133,9 @@ int Mp3Decoder::openInput() {
     if (!haveInput_) return kNoInput;
     if (open_) return 0;
     readPos_ = 0;
+    if (mpg123_param(handle_, infoFrameOverclaims(data_, size_) ? MPG123_ADD_FLAGS : MPG123_REMOVE_FLAGS,
+                     MPG123_IGNORE_INFOFRAME, 0) != MPG123_OK)
+        return decoderError(handle_);
     if (mpg123_open_handle(handle_, this) != MPG123_OK) return decoderError(handle_);
     open_ = true;
     return 0;

@@ -7,10 +7,14 @@
 #include "gfx/Bitmap.h"
 #include "gfx/Display.h"
 #include "gfx/Surface.h"
+#include "scene/LineFormat.h"
 
 Canner::~Canner() { unload(); }
 
-void Canner::loadCan(const std::string& name, bool loop) {
+void Canner::loadCan(const std::string& fullName, bool loop) {
+    // Cut to its field before the file is looked up, so that the animation
+    // loaded is the one a saved screen names.
+    const std::string name = lineformat::clip(fullName, kMaxName);
     const std::string path = resourcePath(ResCan, name);
     std::string bytes;
     try {
@@ -25,7 +29,7 @@ void Canner::loadCanData(const std::string& name, std::string bytes, bool loop, 
     unload();
     std::vector<size_t> offsets;
     const CanHeader h = checkCan(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(), fileName, offsets);
-    animName_ = name.substr(0, kMaxName);
+    animName_ = lineformat::clip(name, kMaxName);
     looping = loop ? 1 : 0;
     data_ = std::move(bytes);
     frameOffsets_ = std::move(offsets);
