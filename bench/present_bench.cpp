@@ -10,20 +10,95 @@
 // BM_Memcpy. Skips when SDL has no video driver to offer.
 //
 // Also the widening of the 16-bit frame to the 32-bit texture alone, which
-// is what stays on the processor when a graphics card draws.
+// is what stays on the processor when a graphics card draws through an SDL
+// renderer.
+//
+// The OpenGL path, which the game takes where the display offers OpenGL: the
+// frame goes to a 16-bit texture as it is. BM_SdlGlUpload is its CPU part
+// with a graphics card (the driver copies the frame once); BM_SdlGlPresent is
+// a whole present, upload, draw and swap, on whatever OpenGL the display has
+// (under Xvfb a software one, whose drawing on the processor partly counts
+// here). Both skip without a display that offers OpenGL: run them with
+// `xvfb-run -a build/bench/quillmoor_bench --benchmark_filter=SdlGl`.
 
 #include <SDL.h>
 #include <benchmark/benchmark.h>
 #include <stdlib.h>
 
 #include <cstdint>
+#include <memory>
+#include <string>
 #include <vector>
 
 #include "app/Exception.h"
+#include "app/Trace.h"
+#include "platform/sdl/GlFrame.h"
 #include "platform/sdl/PixelExpand.h"
 #include "platform/sdl/SdlPlatform.h"
 
 namespace {
+
+std::vector<uint16_t> testFrame() {
+    std::vector<uint16_t> frame(static_cast<size_t>(640) * 480);
+    for (size_t i = 0; i < frame.size(); ++i) frame[i] = static_cast<uint16_t>(i * 2654435761u >> 7);
+    return frame;
+}
+
+void BM_SdlGlPresent(benchmark::State& state) {
+    if (const char* driver = getenv("SDL_VIDEODRIVER"); driver && std::string(driver) == "dummy") {
+        state.SkipWithError("the dummy video driver has no OpenGL");
+        return;
+    }
+    traceCaptureToMemory(true);
+    platform::SdlPlatform plat;
+    platform::WindowOptions options;
+    options.fullscreen = false;
+    options.vsync = false;
+    try {
+        plat.openWindow(options);
+    } catch (const Exception& e) {
+        traceCaptureToMemory(false);
+        state.SkipWithError(e.message());
+        return;
+    }
+    const bool gl = traceCaptured().find("video opengl") != std::string::npos;
+    traceCaptureToMemory(false);
+    traceClearCaptured();
+    if (!gl) {
+        plat.closeWindow();
+        state.SkipWithError("the display offers no OpenGL");
+        return;
+    }
+    std::vector<uint16_t> frame = testFrame();
+    uint64_t key = 1;
+    for (auto _ : state) {
+        frame[key % frame.size()] ^= 0xFFFF;
+        plat.present(frame.data(), 640, ++key);
+    }
+    plat.closeWindow();
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * 640 * 480 * 2);
+}
+BENCHMARK(BM_SdlGlPresent);
+
+void BM_SdlGlUpload(benchmark::State& state) {
+    if (SDL_Init(SDL_INIT_VIDEO) != 0) {
+        state.SkipWithError("no video driver");
+        return;
+    }
+    SDL_Window* window = SDL_CreateWindow("bench", 0, 0, 640, 480, SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN);
+    std::unique_ptr<platform::GlFrame> gl = window ? platform::GlFrame::create(window, false, false) : nullptr;
+    if (!gl) {
+        state.SkipWithError("the display offers no OpenGL");
+    } else {
+        std::vector<uint16_t> frame = testFrame();
+        for (auto _ : state) gl->upload(frame.data(), 640);
+        state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * 640 * 480 * 2);
+    }
+    gl.reset();
+    if (window) SDL_DestroyWindow(window);
+    SDL_Quit();
+}
+BENCHMARK(BM_SdlGlUpload);
 
 void BM_SdlPresent(benchmark::State& state) {
     setenv("SDL_VIDEODRIVER", "dummy", 0);
@@ -52,8 +127,7 @@ BENCHMARK(BM_SdlPresent);
 // The part of the present that stays on the processor with a graphics card:
 // the frame widened to the texture's 32 bits (the upload is a copy of that).
 void BM_SdlFrameWiden(benchmark::State& state) {
-    std::vector<uint16_t> frame(static_cast<size_t>(640) * 480);
-    for (size_t i = 0; i < frame.size(); ++i) frame[i] = static_cast<uint16_t>(i * 2654435761u >> 7);
+    const std::vector<uint16_t> frame = testFrame();
     std::vector<uint32_t> texture(frame.size());
     for (auto _ : state) {
         platform::expandRgb565(frame.data(), texture.data(), static_cast<int>(frame.size()));

@@ -10,6 +10,7 @@
 #include <X11/Xutil.h>
 #include <X11/keysym.h>
 #include <X11/extensions/XTest.h>
+#include <png.h>
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
@@ -18,6 +19,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -144,6 +146,18 @@ bool traceHas(const std::string& path, const std::string& event) {
     return false;
 }
 
+// What follows the first "<tick> <prefix>" line, or "".
+std::string traceAfter(const std::string& path, const std::string& prefix) {
+    std::ifstream in(path);
+    std::string l;
+    while (std::getline(in, l)) {
+        const size_t space = l.find(' ');
+        if (space != std::string::npos && l.compare(space + 1, prefix.size(), prefix) == 0)
+            return l.substr(space + 1 + prefix.size());
+    }
+    return "";
+}
+
 bool waitFor(const std::function<bool()>& done, int seconds) {
     const auto deadline = Clock::now() + std::chrono::seconds(seconds);
     while (Clock::now() < deadline) {
@@ -190,6 +204,34 @@ bool spans(const Shot& s, int left, int top, int right, int bottom) {
 // A 640x480 picture fitted to 1280x720: 960x720 from x = 160.
 bool coversLetterbox(const Shot& s) { return spans(s, 160, 0, 1120, kScreenH); }
 
+// A PNG as 16-bit pixels, each channel cut to its top bits (which gives back
+// the 16-bit colour whether it was widened by repeating its top bits or by
+// rounding): empty when it cannot be read or is not 640 x 480.
+std::vector<uint16_t> readPng565(const std::string& path) {
+    png_image image{};
+    image.version = PNG_IMAGE_VERSION;
+    std::vector<uint16_t> out;
+    if (!png_image_begin_read_from_file(&image, path.c_str())) return out;
+    image.format = PNG_FORMAT_RGB;
+    std::vector<uint8_t> rgb(PNG_IMAGE_SIZE(image));
+    if (image.width != 640 || image.height != 480 ||
+        !png_image_finish_read(&image, nullptr, rgb.data(), 0, nullptr))
+        return out;
+    out.resize(static_cast<size_t>(640) * 480);
+    for (size_t i = 0; i < out.size(); ++i)
+        out[i] = static_cast<uint16_t>(((rgb[i * 3] >> 3) << 11) | ((rgb[i * 3 + 1] >> 2) << 5) | (rgb[i * 3 + 2] >> 3));
+    return out;
+}
+
+void tapKey(Display* display, KeySym sym) {
+    const KeyCode key = XKeysymToKeycode(display, sym);
+    XTestFakeKeyEvent(display, key, True, CurrentTime);
+    XFlush(display);
+    std::this_thread::sleep_for(std::chrono::milliseconds(60));
+    XTestFakeKeyEvent(display, key, False, CurrentTime);
+    XFlush(display);
+}
+
 void altEnter(Display* display) {
     const KeyCode alt = XKeysymToKeycode(display, XK_Alt_L);
     const KeyCode enter = XKeysymToKeycode(display, XK_Return);
@@ -212,9 +254,9 @@ void clickAt(Display* display, int x, int y) {
     XFlush(display);
 }
 
-}  // namespace
-
-TEST(KioskFullscreen, FillsAScreenWithoutWindowManagerAndMapsClicks) {
+// The whole check, with the frame shown through OpenGL (when the server
+// offers it) or through the SDL renderer `renderDriver` names.
+void playKiosk(const std::string& renderDriver) {
     const std::string xvfb = findProgram("Xvfb");
     if (xvfb.empty()) GTEST_SKIP() << "Xvfb is not installed (scripts/setup installs it)";
     const fs::path dir = fs::path(::testing::TempDir()) / ("qm-kiosk-" + std::to_string(::getpid()));
@@ -243,7 +285,7 @@ TEST(KioskFullscreen, FillsAScreenWithoutWindowManagerAndMapsClicks) {
         const std::string v = *e;
         const auto replaced = [&](const char* name) { return v.rfind(name, 0) == 0; };
         if (!replaced("DISPLAY=") && !replaced("SDL_VIDEODRIVER=") && !replaced("HOME=") &&
-            !replaced("XDG_CONFIG_HOME=") && !replaced("XDG_DATA_HOME="))
+            !replaced("XDG_CONFIG_HOME=") && !replaced("XDG_DATA_HOME=") && !replaced("SDL_RENDER_DRIVER="))
             env.push_back(v);
     }
     env.push_back("DISPLAY=" + displayName);
@@ -251,6 +293,7 @@ TEST(KioskFullscreen, FillsAScreenWithoutWindowManagerAndMapsClicks) {
     env.push_back("XDG_CONFIG_HOME=" + (dir / "config").string());
     env.push_back("XDG_DATA_HOME=" + (dir / "data").string());
     env.push_back("SDL_AUDIODRIVER=dummy");
+    if (!renderDriver.empty()) env.push_back("SDL_RENDER_DRIVER=" + renderDriver);
 
     const std::string trace = (dir / "trace.txt").string();
     Child game;
@@ -259,6 +302,9 @@ TEST(KioskFullscreen, FillsAScreenWithoutWindowManagerAndMapsClicks) {
     ASSERT_TRUE(waitFor([&] { return traceHas(trace, "location a_start") || !game.running(); }, 30))
         << "the title never came; see " << dir;
     ASSERT_TRUE(game.running()) << "the game ended; see " << (dir / "game.log");
+    const std::string video = traceAfter(trace, "video ");
+    if (!renderDriver.empty()) EXPECT_EQ(video, "renderer " + renderDriver);
+    std::printf("shown through: %s\n", video.c_str());
     // The location is loaded before its first frame is shown.
     std::this_thread::sleep_for(std::chrono::seconds(1));
 
@@ -280,6 +326,22 @@ TEST(KioskFullscreen, FillsAScreenWithoutWindowManagerAndMapsClicks) {
     altEnter(display);
     EXPECT_TRUE(waitFor([&] { return spans(shot = grab(display), 320, 120, 960, 600); }, 5))
         << "windowed: " << shot.left << "," << shot.top << " to " << shot.right << "," << shot.bottom;
+    // At the frame's own size the window shows the frame pixel for pixel,
+    // the right way up: it matches the game's own screenshot (F12) save where
+    // the picture moved on between the two.
+    tapKey(display, XK_F12);
+    std::string saved;
+    EXPECT_TRUE(waitFor([&] { return !(saved = traceAfter(trace, "screenshot ")).empty(); }, 5)) << trace;
+    shot = grab(display);
+    const std::vector<uint16_t> frame = readPng565((dir / "run" / saved).string());
+    ASSERT_EQ(frame.size(), size_t{640} * 480) << saved;
+    size_t same = 0;
+    for (int y = 0; y < 480; ++y)
+        for (int x = 0; x < 640; ++x)
+            same += frame[static_cast<size_t>(y) * 640 + x] == shot.pixels[static_cast<size_t>(y + 120) * kScreenW + x + 320];
+    EXPECT_GE(same, frame.size() * 99 / 100) << "of " << frame.size() << " pixels; see " << dir;
+    if (!shot.pixels.empty())
+        platform::writePng565((dir / "windowed.png").string(), shot.pixels.data(), kScreenW, kScreenH, kScreenW);
     altEnter(display);
     EXPECT_TRUE(waitFor([&] { return coversLetterbox(shot = grab(display)); }, 5))
         << "full screen again: " << shot.left << "," << shot.top << " to " << shot.right << "," << shot.bottom;
@@ -289,8 +351,14 @@ TEST(KioskFullscreen, FillsAScreenWithoutWindowManagerAndMapsClicks) {
     XCloseDisplay(display);
     closer.d = nullptr;
     server.stop();
-    if (!HasFailure()) fs::remove_all(dir);
+    if (!::testing::Test::HasFailure()) fs::remove_all(dir);
 }
+
+}  // namespace
+
+TEST(KioskFullscreen, FillsAScreenWithoutWindowManagerAndMapsClicks) { playKiosk(""); }
+
+TEST(KioskFullscreen, ThroughTheSdlRenderer) { playKiosk("software"); }
 
 #else
 

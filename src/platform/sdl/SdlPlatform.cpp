@@ -9,7 +9,9 @@
 #include <cstring>
 
 #include "app/Exception.h"
+#include "app/Trace.h"
 #include "platform/Keys.h"
+#include "platform/sdl/GlFrame.h"
 #include "platform/sdl/PixelExpand.h"
 #include "platform/sdl/ShownWindow.h"
 
@@ -131,6 +133,22 @@ SdlPlatform::~SdlPlatform() {
     SDL_Quit();
 }
 
+bool SdlPlatform::createWindow(uint32_t flags) {
+    window_ = SDL_CreateWindow(options_.title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, kFrameWidth,
+                               kFrameHeight, flags);
+    if (!window_) return false;
+    SDL_SetWindowMinimumSize(window_, kFrameWidth / 2, kFrameHeight / 2);
+    const WindowIcon& icon = options_.icon;
+    if (!icon.rgba.empty()) {
+        SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(const_cast<uint8_t*>(icon.rgba.data()), icon.width,
+                                                                  icon.height, 32, icon.width * 4,
+                                                                  SDL_PIXELFORMAT_RGBA32);
+        if (surface) SDL_SetWindowIcon(window_, surface);
+        SDL_FreeSurface(surface);
+    }
+    return true;
+}
+
 void SdlPlatform::openWindow(const WindowOptions& options) {
     options_ = options;
     if (!videoReady_) {
@@ -139,29 +157,37 @@ void SdlPlatform::openWindow(const WindowOptions& options) {
     }
     Uint32 flags = SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI;
     if (options.fullscreen) flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
-    window_ = SDL_CreateWindow(options.title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, kFrameWidth, kFrameHeight,
-                               flags);
-    if (!window_) throw Exception("Cannot Create App Window");
-    SDL_SetWindowMinimumSize(window_, kFrameWidth / 2, kFrameHeight / 2);
+    // OpenGL first, unless the user picked an SDL renderer (SDL_RENDER_DRIVER).
+    // A video driver without OpenGL refuses the window; one whose OpenGL is
+    // too old gives no frame: either way the window is made again for an
+    // SDL renderer.
+    if (SDL_GetHint(SDL_HINT_RENDER_DRIVER) == nullptr && createWindow(flags | SDL_WINDOW_OPENGL)) {
+        gl_ = GlFrame::create(window_, options.vsync, options.scaling != Scaling::Integer);
+        if (!gl_) {
+            SDL_DestroyWindow(window_);
+            window_ = nullptr;
+        }
+    }
+    if (!gl_) {
+        if (!createWindow(flags)) throw Exception("Cannot Create App Window");
+        Uint32 rflags = options.vsync ? SDL_RENDERER_PRESENTVSYNC : 0;
+        renderer_ = SDL_CreateRenderer(window_, -1, rflags);
+        if (!renderer_) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
+        if (!renderer_) throw Exception("CreateSurface FAILED");
+        SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, options.scaling == Scaling::Integer ? "nearest" : "linear");
+        if (!createTexture()) throw Exception("CreateSurface FAILED");
+    }
+    SDL_RendererInfo info{};
+    if (gl_)
+        trace("video opengl %s", gl_->rendererName().c_str());
+    else if (SDL_GetRendererInfo(renderer_, &info) == 0)
+        trace("video renderer %s", info.name);
     // The window Alt+Enter first gives back: the frame's size, centred.
     SDL_Rect bounds{0, 0, kFrameWidth, kFrameHeight};
     SDL_GetDisplayBounds(std::max(SDL_GetWindowDisplayIndex(window_), 0), &bounds);
     windowed_ = Place{bounds.x + (bounds.w - kFrameWidth) / 2, bounds.y + (bounds.h - kFrameHeight) / 2, kFrameWidth,
                       kFrameHeight};
     coveringByHand_ = false;
-    if (!options.icon.rgba.empty()) {
-        SDL_Surface* icon = SDL_CreateRGBSurfaceWithFormatFrom(const_cast<uint8_t*>(options.icon.rgba.data()),
-                                                               options.icon.width, options.icon.height, 32,
-                                                               options.icon.width * 4, SDL_PIXELFORMAT_RGBA32);
-        if (icon) SDL_SetWindowIcon(window_, icon);
-        SDL_FreeSurface(icon);
-    }
-    Uint32 rflags = options.vsync ? SDL_RENDERER_PRESENTVSYNC : 0;
-    renderer_ = SDL_CreateRenderer(window_, -1, rflags);
-    if (!renderer_) renderer_ = SDL_CreateRenderer(window_, -1, SDL_RENDERER_SOFTWARE);
-    if (!renderer_) throw Exception("CreateSurface FAILED");
-    SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, options.scaling == Scaling::Integer ? "nearest" : "linear");
-    if (!createTexture()) throw Exception("CreateSurface FAILED");
     SDL_ShowCursor(SDL_DISABLE);
     if (options.fullscreen) enterFullscreen();
     SDL_RaiseWindow(window_);
@@ -213,6 +239,7 @@ void SdlPlatform::refreshGeometry() {
     SDL_GetWindowSize(window_, &g.windowW, &g.windowH);
     g.pixelsW = g.windowW;
     g.pixelsH = g.windowH;
+    if (gl_) gl_->drawableSize(g.pixelsW, g.pixelsH);
     if (renderer_) SDL_GetRendererOutputSize(renderer_, &g.pixelsW, &g.pixelsH);
     geometry_ = g;
     redraw_ = true;
@@ -269,6 +296,7 @@ void SdlPlatform::uploadFrame(const uint16_t* pixels, int pitchPixels) {
 }
 
 void SdlPlatform::closeWindow() {
+    gl_.reset();
     if (texture_) SDL_DestroyTexture(texture_);
     if (renderer_) SDL_DestroyRenderer(renderer_);
     if (window_) SDL_DestroyWindow(window_);
@@ -282,7 +310,7 @@ void SdlPlatform::hideWindow() {
 }
 
 bool SdlPlatform::present(const uint16_t* pixels, int pitchPixels, uint64_t key) {
-    if (!renderer_ || !texture_) return true;
+    if (!gl_ && (!renderer_ || !texture_)) return true;
     if (lost_) {
         lost_ = false;
         redraw_ = true;
@@ -294,6 +322,12 @@ bool SdlPlatform::present(const uint16_t* pixels, int pitchPixels, uint64_t key)
     if (!redraw_ && key != 0 && key == shownKey_) return true;
     shownKey_ = key;
     redraw_ = false;
+    if (gl_) {
+        gl_->upload(pixels, pitchPixels);
+        gl_->show(frameDestination(geometry_.pixelsW, geometry_.pixelsH, options_.scaling), geometry_.pixelsW,
+                  geometry_.pixelsH);
+        return true;
+    }
     uploadFrame(pixels, pitchPixels);
     const FrameRect r = frameDestination(geometry_.pixelsW, geometry_.pixelsH, options_.scaling);
     const SDL_Rect dst{r.x, r.y, r.w, r.h};

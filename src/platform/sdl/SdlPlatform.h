@@ -7,6 +7,7 @@
 // display's size (an X session with no window manager ignores the request),
 // the window is made borderless and placed over the display instead.
 
+#include <cstdint>
 #include <memory>
 #include <vector>
 
@@ -21,6 +22,7 @@ union SDL_Event;
 namespace platform {
 
 class SdlAudio;
+class GlFrame;
 
 class SdlPlatform : public Platform {
 public:
@@ -62,10 +64,14 @@ private:
     bool waitForDisplaySize(int w, int h);
     void refreshGeometry();
     bool pointerMove(Event& out);
+    bool createWindow(uint32_t flags);
     bool createTexture();
     void uploadFrame(const uint16_t* pixels, int pitchPixels);
 
     SDL_Window* window_ = nullptr;
+    // The frame is shown through OpenGL where the window has it, otherwise
+    // through an SDL renderer and its texture.
+    std::unique_ptr<GlFrame> gl_;
     SDL_Renderer* renderer_ = nullptr;
     SDL_Texture* texture_ = nullptr;
     // The texture is 32-bit XRGB: frames are widened on the way in.
