@@ -138,7 +138,8 @@ void Bitmap::blendEdges(int x, int y, const Rect& src, int flags, const Rect& vi
     const auto described = target->describe({5, surface->version(), reinterpret_cast<uintptr_t>(edgePixels.get()),
                                              static_cast<uint64_t>(edgeCount), pack(x, y), pack(src.left, src.top),
                                              pack(src.right, src.bottom), static_cast<uint64_t>(flags),
-                                             pack(visible.left, visible.top), pack(visible.right, visible.bottom)});
+                                             pack(visible.left, visible.top), pack(visible.right, visible.bottom)},
+                                            visible);
     for (int i = 0; i < edgeCount; ++i) {
         const EdgePixel& e = edgePixels[i];
         if (e.x < src.left || e.x >= src.right || e.y < src.top || e.y >= src.bottom) continue;

@@ -75,9 +75,23 @@ void Surface::note(std::initializer_list<uint64_t> what, bool covers) {
     key_ = mix(key_, what.size());
 }
 
-Surface::DescribedWrite Surface::describe(std::initializer_list<uint64_t> what) {
+Surface::DescribedWrite Surface::describe(std::initializer_list<uint64_t> what, Rect area) {
     note(what);
+    markDrawn(area.left, area.top, area.right, area.bottom);
     return DescribedWrite(*this);
+}
+
+void Surface::markDrawn(int left, int top, int right, int bottom) {
+    if (coverVersion_ == 0) return;
+    left = std::max(left, 0);
+    top = std::max(top, 0);
+    right = std::min(right, width_);
+    bottom = std::min(bottom, height_);
+    if (left >= right) return;
+    for (int y = top; y < bottom; ++y) {
+        drawnLeft_[y] = std::min(drawnLeft_[y], left);
+        drawnRight_[y] = std::max(drawnRight_[y], right);
+    }
 }
 
 std::unique_ptr<Surface> Surface::create(int width, int height) {
@@ -92,6 +106,7 @@ Surface::Surface(int width, int height)
 
 void Surface::fill(uint16_t colour) {
     note({1, colour}, true);
+    coverVersion_ = 0;
     std::fill(pixels_.begin(), pixels_.end(), colour);
 }
 
@@ -102,6 +117,7 @@ void Surface::fillRect(Rect r, uint16_t colour) {
     r.bottom = std::min(r.bottom, height_);
     if (r.empty()) return;
     note({2, colour, pack(r.left, r.top), pack(r.right, r.bottom)}, r.left == 0 && r.top == 0 && r.right == width_ && r.bottom == height_);
+    markDrawn(r.left, r.top, r.right, r.bottom);
     for (int y = r.top; y < r.bottom; ++y) std::fill(rowOf(y) + r.left, rowOf(y) + r.right, colour);
 }
 
@@ -122,6 +138,11 @@ void Surface::copyFrom(int x, int y, const Surface& src, Rect s, bool useKey) {
     note({3, src.version(), useKey ? 0x10000ull | src.colourKey_ : 0, pack(x, y), pack(s.left, s.top),
           pack(s.right, s.bottom)},
          covers);
+    if (covers && &src != this) {
+        coverAgain(src, s.left, s.top);
+        return;
+    }
+    markDrawn(x, y, x + w, y + s.height());
     if (!useKey) {
         for (int j = 0; j < s.height(); ++j)
             std::memcpy(rowOf(y + j) + x, src.row(s.top + j) + s.left, static_cast<size_t>(w) * 2);
@@ -130,6 +151,21 @@ void Surface::copyFrom(int x, int y, const Surface& src, Rect s, bool useKey) {
     const uint16_t key = src.colourKey_;
     for (int j = 0; j < s.height(); ++j)
         copyKeyedRow(rowOf(y + j) + x, src.row(s.top + j) + s.left, w, key);
+}
+
+void Surface::coverAgain(const Surface& src, int left, int top) {
+    const uint64_t v = src.version();
+    const bool same = coverVersion_ == v && coverLeft_ == left && coverTop_ == top;
+    for (int y = 0; y < height_; ++y) {
+        const int from = same ? drawnLeft_[y] : 0, to = same ? drawnRight_[y] : width_;
+        if (from < to)
+            std::memcpy(rowOf(y) + from, src.row(top + y) + left + from, static_cast<size_t>(to - from) * 2);
+    }
+    coverVersion_ = v;
+    coverLeft_ = left;
+    coverTop_ = top;
+    drawnLeft_.assign(static_cast<size_t>(height_), width_);
+    drawnRight_.assign(static_cast<size_t>(height_), 0);
 }
 
 void Surface::blitFrom(Rect d, const Surface& src, Rect s, bool useKey, bool mirrorLR, bool mirrorUD) {
@@ -142,6 +178,7 @@ void Surface::blitFrom(Rect d, const Surface& src, Rect s, bool useKey, bool mir
     if (x0 >= x1 || y0 >= y1) return;
     note({4, src.version(), useKey ? 0x10000ull | key : 0, pack(d.left, d.top), pack(d.right, d.bottom),
           pack(s.left, s.top), pack(s.right, s.bottom), uint64_t{mirrorLR} * 2 + mirrorUD});
+    markDrawn(x0, y0, x1, y1);
     // Source column of every destination column, worked out once per blit;
     // -1 where it falls outside the source surface.
     std::vector<int> columns(static_cast<size_t>(x1 - x0));

@@ -58,7 +58,7 @@ public:
     // For drawing code outside Surface that writes pixels through the
     // accessors: the operation, described by `what` (which must name all it
     // depends on), goes into the key, and the writes done while the returned
-    // guard lives are taken as described.
+    // guard lives are taken as described. They must stay inside `area`.
     class DescribedWrite {
     public:
         explicit DescribedWrite(Surface& s) : s_(s) { ++s_.describing_; }
@@ -69,7 +69,7 @@ public:
     private:
         Surface& s_;
     };
-    [[nodiscard]] DescribedWrite describe(std::initializer_list<uint64_t> what);
+    [[nodiscard]] DescribedWrite describe(std::initializer_list<uint64_t> what, Rect area);
 
     void setColourKey(uint16_t key) { colourKey_ = key; }
     uint16_t colourKey() const { return colourKey_; }
@@ -82,7 +82,10 @@ public:
     void fillRect(Rect rect, uint16_t colour);
 
     // Unscaled copy of `source` of `src` to (x, y); pixels equal to the source's
-    // key are skipped when useKey. Clipped to both surfaces.
+    // key are skipped when useKey. Clipped to both surfaces. An opaque copy
+    // that covers this surface, of the same unchanged pixels as the last such
+    // copy, only puts back what was drawn over since (a background redrawn
+    // every frame costs what its sprites cover, not a whole copy).
     void copyFrom(int x, int y, const Surface& src, Rect source, bool useKey);
 
     // Scaled copy of `source` of `src` onto `dest`, optionally keyed and mirrored.
@@ -93,8 +96,16 @@ public:
 private:
     void touched() {
         changed_ = true;
-        if (!describing_) untracked_ = true;
+        if (!describing_) {
+            untracked_ = true;
+            coverVersion_ = 0;  // what was written where is not known
+        }
     }
+    // The covering opaque copy of `src` from (left, top): only the spans drawn
+    // over since when it is the same copy as last time, else all of it.
+    void coverAgain(const Surface& src, int left, int top);
+    // Widens the dirty spans of rows top..bottom-1 to left..right-1 (clipped).
+    void markDrawn(int left, int top, int right, int bottom);
     // Folds an operation into the key; `covers` restarts the key with it.
     void note(std::initializer_list<uint64_t> what, bool covers = false);
     uint16_t* rowOf(int y) { return pixels_.data() + static_cast<size_t>(y) * width_; }
@@ -109,4 +120,12 @@ private:
     bool covered_ = false;
     bool untracked_ = false;
     int describing_ = 0;
+    // The version of the source of the last opaque copy that covered the
+    // surface and the place it was copied from (0: none, or the pixels since
+    // written where it is not known), and per row the span drawn over since.
+    uint64_t coverVersion_ = 0;
+    int coverLeft_ = 0;
+    int coverTop_ = 0;
+    std::vector<int> drawnLeft_;
+    std::vector<int> drawnRight_;
 };

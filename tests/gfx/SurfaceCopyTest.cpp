@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <vector>
 
 #include "gfx/Surface.h"
 
@@ -100,4 +101,60 @@ TEST(SurfaceCopy, DrawKeyFollowsTheOperationsAndTheirSources) {
     EXPECT_EQ(frame.drawKey(), 0u);
     frame.fill(0);  // a full cover makes the earlier writes irrelevant
     EXPECT_NE(frame.drawKey(), 0u);
+}
+
+// A background copied over the whole frame on every pass puts back only what
+// was drawn over since; the frame must still match one drawn from scratch,
+// whatever drew in between (copies, fills, blits, described and unknown
+// writes) and whether the background or the part of it shown changed.
+TEST(SurfaceCopy, RedrawnBackgroundMatchesAFrameDrawnFromScratch) {
+    Surface wide(40, 20), other(32, 16), sprite(9, 7);
+    scribble(wide, 7, 0x0F0F);
+    scribble(other, 8, 0x0F0F);
+    scribble(sprite, 9, 0xF81F);
+    sprite.setColourKey(0xF81F);
+    Surface frame(32, 16);
+    uint32_t seed = 42;
+    auto next = [&seed](int n) {
+        seed = seed * 1103515245u + 12345u;
+        return static_cast<int>((seed >> 16) % static_cast<uint32_t>(n));
+    };
+    for (int pass = 0; pass < 400; ++pass) {
+        // Mostly the same background; sometimes another, a changed one, or
+        // another part of the wide one.
+        const int choice = next(10);
+        if (choice == 0) wide.at(next(40), next(20)) ^= 0x0101;
+        const Surface& bg = choice == 1 ? other : wide;
+        const Rect part = choice == 2 ? Rect{8, 4, 40, 20} : Rect{0, 0, 32, 16};
+        struct Op {
+            int kind, x, y;
+        };
+        std::vector<Op> ops;
+        for (int n = next(4); n > 0; --n) ops.push_back({next(6), next(40) - 6, next(24) - 6});
+        auto drawOn = [&](Surface& s) {
+            s.copyFrom(0, 0, bg, part, false);
+            for (const Op& op : ops) {
+                switch (op.kind) {
+                    case 0: s.copyFrom(op.x, op.y, sprite, sprite.bounds(), true); break;
+                    case 1: s.fillRect(Rect{op.x, op.y, op.x + 5, op.y + 3}, 0x1234); break;
+                    case 2: s.blitFrom(Rect{op.x, op.y, op.x + 13, op.y + 4}, sprite, sprite.bounds(), false, true, false); break;
+                    case 3: {
+                        const Rect area{op.x, op.y, op.x + 2, op.y + 2};
+                        const auto described = s.describe({9, static_cast<uint64_t>(op.x)}, area);
+                        if (op.x >= 0 && op.y >= 0 && op.x < 32 && op.y < 16) s.at(op.x, op.y) = 0x4321;
+                        break;
+                    }
+                    case 4: s.fill(0x2468); break;
+                    default:
+                        if (op.x >= 0 && op.y >= 0 && op.x < 32 && op.y < 16) s.at(op.x, op.y) = 0x7777;
+                }
+            }
+        };
+        drawOn(frame);
+        Surface fresh(32, 16);
+        drawOn(fresh);
+        const Surface& shown = frame;  // read without counting as a write
+        for (int y = 0; y < 16; ++y)
+            for (int x = 0; x < 32; ++x) ASSERT_EQ(shown.at(x, y), fresh.at(x, y)) << "pass " << pass << " at " << x << "," << y;
+    }
 }
