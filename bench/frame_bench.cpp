@@ -38,9 +38,7 @@
 #include "gfx/Display.h"
 #include "gfx/Surface.h"
 #include "platform/headless/HeadlessPlatform.h"
-#include "platform/sdl/GlFrame.h"
-
-#include <SDL.h>
+#include "GlWindow.h"
 
 namespace {
 
@@ -63,22 +61,6 @@ public:
 private:
     platform::GlFrame& gl_;
     uint64_t shownKey_ = 0;
-};
-
-// A hidden OpenGL window and its frame texture, or nothing.
-struct GlWindow {
-    SDL_Window* window = nullptr;
-    std::unique_ptr<platform::GlFrame> frame;
-    GlWindow() {
-        if (SDL_Init(SDL_INIT_VIDEO) != 0) return;
-        window = SDL_CreateWindow("bench", 0, 0, 640, 480, SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN);
-        if (window) frame = platform::GlFrame::create(window, false, false);
-    }
-    ~GlWindow() {
-        frame.reset();
-        if (window) SDL_DestroyWindow(window);
-        SDL_Quit();
-    }
 };
 
 // The program started headless on the demo data, with per-user files in a

@@ -32,7 +32,7 @@
 
 #include "app/Exception.h"
 #include "app/Trace.h"
-#include "platform/sdl/GlFrame.h"
+#include "GlWindow.h"
 #include "platform/sdl/PixelExpand.h"
 #include "platform/sdl/SdlPlatform.h"
 
@@ -44,31 +44,23 @@ std::vector<uint16_t> testFrame() {
     return frame;
 }
 
-void BM_SdlGlPresent(benchmark::State& state) {
-    if (const char* driver = getenv("SDL_VIDEODRIVER"); driver && std::string(driver) == "dummy") {
-        state.SkipWithError("the dummy video driver has no OpenGL");
-        return;
-    }
-    traceCaptureToMemory(true);
-    platform::SdlPlatform plat;
+// Opens a window of the frame's size without vertical sync; false (and the
+// benchmark skipped) when that fails.
+bool openWindow(benchmark::State& state, platform::SdlPlatform& plat) {
     platform::WindowOptions options;
     options.fullscreen = false;
     options.vsync = false;
     try {
         plat.openWindow(options);
+        return true;
     } catch (const Exception& e) {
-        traceCaptureToMemory(false);
         state.SkipWithError(e.message());
-        return;
+        return false;
     }
-    const bool gl = traceCaptured().find("video opengl") != std::string::npos;
-    traceCaptureToMemory(false);
-    traceClearCaptured();
-    if (!gl) {
-        plat.closeWindow();
-        state.SkipWithError("the display offers no OpenGL");
-        return;
-    }
+}
+
+// Presents a changed frame, with a key of its own, on every iteration.
+void presentChangedFrames(benchmark::State& state, platform::SdlPlatform& plat) {
     std::vector<uint16_t> frame = testFrame();
     uint64_t key = 1;
     for (auto _ : state) {
@@ -78,25 +70,37 @@ void BM_SdlGlPresent(benchmark::State& state) {
     plat.closeWindow();
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * 640 * 480 * 2);
 }
+
+void BM_SdlGlPresent(benchmark::State& state) {
+    if (const char* driver = getenv("SDL_VIDEODRIVER"); driver && std::string(driver) == "dummy") {
+        state.SkipWithError("the dummy video driver has no OpenGL");
+        return;
+    }
+    traceCaptureToMemory(true);
+    platform::SdlPlatform plat;
+    const bool opened = openWindow(state, plat);
+    const bool gl = traceCaptured().find("video opengl") != std::string::npos;
+    traceCaptureToMemory(false);
+    traceClearCaptured();
+    if (!opened) return;
+    if (!gl) {
+        plat.closeWindow();
+        state.SkipWithError("the display offers no OpenGL");
+        return;
+    }
+    presentChangedFrames(state, plat);
+}
 BENCHMARK(BM_SdlGlPresent);
 
 void BM_SdlGlUpload(benchmark::State& state) {
-    if (SDL_Init(SDL_INIT_VIDEO) != 0) {
-        state.SkipWithError("no video driver");
+    GlWindow window;
+    if (!window.frame) {
+        state.SkipWithError("the display offers no OpenGL");
         return;
     }
-    SDL_Window* window = SDL_CreateWindow("bench", 0, 0, 640, 480, SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN);
-    std::unique_ptr<platform::GlFrame> gl = window ? platform::GlFrame::create(window, false, false) : nullptr;
-    if (!gl) {
-        state.SkipWithError("the display offers no OpenGL");
-    } else {
-        std::vector<uint16_t> frame = testFrame();
-        for (auto _ : state) gl->upload(frame.data(), 640);
-        state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * 640 * 480 * 2);
-    }
-    gl.reset();
-    if (window) SDL_DestroyWindow(window);
-    SDL_Quit();
+    const std::vector<uint16_t> frame = testFrame();
+    for (auto _ : state) window.frame->upload(frame.data(), 640);
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * 640 * 480 * 2);
 }
 BENCHMARK(BM_SdlGlUpload);
 
@@ -104,23 +108,7 @@ void BM_SdlPresent(benchmark::State& state) {
     setenv("SDL_VIDEODRIVER", "dummy", 0);
     SDL_SetHint(SDL_HINT_RENDER_DRIVER, "software");
     platform::SdlPlatform plat;
-    platform::WindowOptions options;
-    options.fullscreen = false;
-    options.vsync = false;
-    try {
-        plat.openWindow(options);
-    } catch (const Exception& e) {
-        state.SkipWithError(e.message());
-        return;
-    }
-    std::vector<uint16_t> frame(static_cast<size_t>(640) * 480, 0x1234);
-    uint64_t key = 1;
-    for (auto _ : state) {
-        frame[key % frame.size()] ^= 0xFFFF;  // a changed frame, with a key of its own
-        plat.present(frame.data(), 640, ++key);
-    }
-    plat.closeWindow();
-    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * 640 * 480 * 2);
+    if (openWindow(state, plat)) presentChangedFrames(state, plat);
 }
 BENCHMARK(BM_SdlPresent);
 
